@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game in build/release and starts it.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+scripts/deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/release -j "$(nproc)" --target torvane
+exec build/release/src/app/torvane "$@"
