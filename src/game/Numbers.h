@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// How the game reads numbers from control texts, writes them back, and keeps
+// every amount within a signed 16-bit range.
+namespace torvane {
+
+using Amount = std::int16_t;
+
+inline constexpr int kAmountMin = -32768;
+inline constexpr int kAmountMax = 32767;
+
+// Narrows an intermediate result to an Amount. Amounts are added, subtracted,
+// multiplied and negated as int (no wrap-around possible) and then passed
+// through here; a result outside the 16-bit range is an OverflowFailure that
+// names `what`, e.g. checked16(bank + increment, "the bank").
+Amount checked16(long long value, std::string_view what);
+
+// Strict reading: surrounding blanks, an optional sign and a decimal fraction
+// are allowed; the value is rounded to the nearest integer, halves to even
+// (12.5 -> 12, 13.5 -> 14). Empty or non-numeric text is a ConversionFailure,
+// a value outside the 16-bit range an OverflowFailure. `what` names the
+// control in the failure message ("the money in the bank").
+Amount readStrict(std::string_view text, std::string_view what);
+
+// Lenient reading: a numeric text is rounded to a whole number (halves to
+// even); any other text is read from its start as far as it forms a number,
+// and reads 0 when it does not begin with one ("12abc" -> 12, "abc" -> 0).
+// Never fails.
+double readLenient(std::string_view text);
+
+// Rounds a real number to an Amount, halves to even; OverflowFailure outside
+// the 16-bit range.
+Amount roundToAmount(double value, std::string_view what);
+
+// Plain decimal digits, a leading minus when negative, no grouping.
+std::string writeNumber(int value);
+
+// An amount with the currency prefix: "R75".
+std::string withCurrency(int value);
+
+}  // namespace torvane

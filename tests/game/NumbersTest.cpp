@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+
+#include "game/Columns.h"
+#include "game/Failures.h"
+#include "game/Generator.h"
+#include "game/Numbers.h"
+
+namespace torvane {
+namespace {
+
+TEST(StrictReading, AcceptsBlanksSignAndFractionRoundingHalvesToEven) {
+    EXPECT_EQ(readStrict("1000", "x"), 1000);
+    EXPECT_EQ(readStrict("  42 ", "x"), 42);
+    EXPECT_EQ(readStrict("+7", "x"), 7);
+    EXPECT_EQ(readStrict("-25", "x"), -25);
+    EXPECT_EQ(readStrict("12.5", "x"), 12);
+    EXPECT_EQ(readStrict("13.5", "x"), 14);
+    EXPECT_EQ(readStrict("-12.5", "x"), -12);
+    EXPECT_EQ(readStrict("12.51", "x"), 13);
+    EXPECT_EQ(readStrict("12.4999", "x"), 12);
+    EXPECT_EQ(readStrict("0.5", "x"), 0);
+    EXPECT_EQ(readStrict(".6", "x"), 1);
+    EXPECT_EQ(readStrict("9.", "x"), 9);
+    EXPECT_EQ(readStrict("99.5", "x"), 100);
+    EXPECT_EQ(readStrict("000032767", "x"), 32767);
+    EXPECT_EQ(readStrict("-32768", "x"), -32768);
+    EXPECT_EQ(readStrict("32767.4", "x"), 32767);
+}
+
+TEST(StrictReading, TextThatIsNotANumberIsAConversionFailure) {
+    for (const char* text : {"", "   ", "abc", "12abc", "1 2", "--1", "+", ".", "1.2.3", "1e3"}) {
+        EXPECT_THROW(readStrict(text, "the money in the bank"), ConversionFailure) << text;
+    }
+}
+
+TEST(StrictReading, ValuesBeyondSixteenBitsAreOverflowFailures) {
+    for (const char* text : {"32768", "-32769", "32767.5", "100000", "99999999999999999999999"}) {
+        EXPECT_THROW(readStrict(text, "x"), OverflowFailure) << text;
+    }
+}
+
+TEST(StrictReading, FailureNamesTheControlAndTheText) {
+    try {
+        readStrict("abc", "the money in the bank");
+        FAIL() << "no failure";
+    } catch (const ConversionFailure& f) {
+        EXPECT_STREQ(f.what(), "the money in the bank (\"abc\") is not a number");
+    }
+}
+
+TEST(LenientReading, RoundsNumbersAndReadsTheLeadingNumberOfOtherText) {
+    EXPECT_EQ(readLenient("0.4"), 0.0);
+    EXPECT_EQ(readLenient("0.6"), 1.0);
+    EXPECT_EQ(readLenient(" 250 "), 250.0);
+    EXPECT_EQ(readLenient("-3"), -3.0);
+    EXPECT_EQ(readLenient("12abc"), 12.0);
+    EXPECT_EQ(readLenient("12.5abc"), 12.5);
+    EXPECT_EQ(readLenient("abc"), 0.0);
+    EXPECT_EQ(readLenient(""), 0.0);
+    EXPECT_EQ(readLenient("-"), 0.0);
+    EXPECT_EQ(readLenient("1e400"), 1.0);
+    EXPECT_GT(readLenient(std::string(400, '9')), 1e300);
+    EXPECT_EQ(readLenient("0." + std::string(400, '0') + "1x"), 0.0);
+}
+
+TEST(SixteenBitArithmetic, FailsOutsideTheRange) {
+    EXPECT_EQ(checked16(32767, "x"), 32767);
+    EXPECT_EQ(checked16(-32768, "x"), -32768);
+    EXPECT_THROW(checked16(32768, "the bank"), OverflowFailure);
+    EXPECT_THROW(checked16(-32769, "the bank"), OverflowFailure);
+    EXPECT_EQ(roundToAmount(37.5, "x"), 38);
+    EXPECT_EQ(roundToAmount(-12.5, "x"), -12);
+    EXPECT_THROW(roundToAmount(32767.5, "x"), OverflowFailure);
+    EXPECT_THROW(roundToAmount(std::numeric_limits<double>::infinity(), "x"), OverflowFailure);
+}
+
+TEST(Writing, PlainDigitsAndCurrency) {
+    EXPECT_EQ(writeNumber(1000), "1000");
+    EXPECT_EQ(writeNumber(-25), "-25");
+    EXPECT_EQ(withCurrency(75), "R75");
+    EXPECT_EQ(withCurrency(0), "R0");
+}
+
+TEST(Columns, ZeroHasNoneAndTheRestFollowTheRemainder) {
+    EXPECT_EQ(columnOf(0), Column::None);
+    EXPECT_EQ(columnOf(1), Column::Left);
+    EXPECT_EQ(columnOf(34), Column::Left);
+    EXPECT_EQ(columnOf(2), Column::Middle);
+    EXPECT_EQ(columnOf(35), Column::Middle);
+    EXPECT_EQ(columnOf(3), Column::Right);
+    EXPECT_EQ(columnOf(36), Column::Right);
+}
+
+TEST(GeneratorTest, RestartsIdenticallyAndStaysInTheUnitInterval) {
+    Generator a;
+    Generator b;
+    std::set<int> numbers;
+    for (int i = 0; i < 100000; ++i) {
+        const float r = a.next();
+        ASSERT_EQ(r, b.next());
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        numbers.insert(static_cast<int>(r * 37.0));
+    }
+    EXPECT_EQ(numbers.size(), 37u);  // every number of the table can come up
+}
+
+}  // namespace
+}  // namespace torvane

@@ -1,0 +1,207 @@
+// Random sequences of every player action against the table. RapidCheck
+// shrinks a failing sequence and prints how to replay it (RC_PARAMS).
+#include <gtest/gtest.h>
+#include <rapidcheck.h>
+#include <rapidcheck/gtest.h>
+#include <rapidcheck/state.h>
+
+#include <optional>
+#include <ostream>
+
+#include "FakeTable.h"
+
+namespace torvane::testing {
+namespace {
+
+struct Model {};  // the invariants below need no model of their own
+
+struct Sut : TableFixture {
+    bool failed = false;  // the last action stopped with a failure
+
+    // Runs one handler through the event boundary, noting whether it failed.
+    template <class Handler>
+    void act(Handler&& handler) {
+        failed = false;
+        const std::size_t before = services.messages.size();
+        table.fire("The action", [&] {
+            try {
+                handler();
+            } catch (const TableFailure&) {
+                failed = true;
+                throw;
+            }
+        });
+        if (failed) {
+            RC_ASSERT(services.messages.size() == before + 1);
+            RC_ASSERT(lastMessage().style == MessageStyle::Critical);
+            RC_ASSERT(lastMessage().title == std::string("Torvane"));
+        }
+        checkInvariants();
+    }
+
+    void checkInvariants() const {
+        const TableState& s = state();
+        RC_ASSERT(view.stakes.at(Box::Left) == writeNumber(s.betLeft));
+        RC_ASSERT(view.stakes.at(Box::Middle) == writeNumber(s.betMiddle));
+        RC_ASSERT(view.stakes.at(Box::Right) == writeNumber(s.betRight));
+        RC_ASSERT(view.history.size() <= 10u);
+        RC_ASSERT(view.brightCells() <= 1);
+        for (Amount bar : {s.barZero, s.barLeft, s.barMiddle, s.barRight}) {
+            RC_ASSERT(bar >= 0 && bar <= 1000);
+        }
+        for (const auto& [bar, y2] : view.bars) RC_ASSERT(y2 >= 0.0f && y2 <= 1000.0f);
+        for (Amount hits : {s.hitsZero, s.hitsLeft, s.hitsMiddle, s.hitsRight}) {
+            RC_ASSERT(hits >= 0 && hits <= 50);
+        }
+    }
+};
+
+using Command = rc::state::Command<Model, Sut>;
+
+rc::Gen<std::string> typedText() {
+    using rc::gen::map;
+    return rc::gen::weightedOneOf<std::string>({
+        {6, map(rc::gen::inRange(-50, 3000), [](int v) { return std::to_string(v); })},
+        {2, map(rc::gen::inRange(-40000, 40000), [](int v) { return std::to_string(v); })},
+        {2, map(rc::gen::pair(rc::gen::inRange(-100, 100), rc::gen::inRange(0, 10)),
+                [](std::pair<int, int> p) {
+                    return std::to_string(p.first) + "." + std::to_string(p.second);
+                })},
+        {2, rc::gen::element<std::string>("", "  ", "abc", "12abc", " 250 ", "0.5", "-0.5", "1e3",
+                                          "-", "+25", "99999999999", "32767", "-32768")},
+        {1, rc::gen::string<std::string>()},
+    });
+}
+
+struct TypeBank : Command {
+    std::string text = *typedText();
+    void run(const Model&, Sut& sut) const override { sut.view.bank = text; }
+    void show(std::ostream& os) const override { os << "type bank \"" << text << "\""; }
+};
+
+struct TypeIncrement : Command {
+    std::string text = *rc::gen::weightedOneOf<std::string>(
+        {{4, rc::gen::element<std::string>("25", "10", "30.5", "0", "-25", "2500", "7")},
+         {1, typedText()}});
+    void run(const Model&, Sut& sut) const override { sut.view.bets = text; }
+    void show(std::ostream& os) const override { os << "type increment \"" << text << "\""; }
+};
+
+struct ClickBox : Command {
+    Box box = *rc::gen::element(Box::Left, Box::Middle, Box::Right);
+    Amount button = *rc::gen::element(kLeftButton, kRightButton, kMiddleButton);
+    Amount shift = *rc::gen::inRange<Amount>(0, 8);
+
+    void run(const Model&, Sut& sut) const override {
+        // What the handler will read, if it can: the bank as this box reads it.
+        std::optional<int> before;
+        try {
+            const Amount bank = box == Box::Right ? roundToAmount(readLenient(sut.view.bank), "")
+                                                  : readStrict(sut.view.bank, "");
+            before = bank + sut.state().betLeft + sut.state().betMiddle + sut.state().betRight;
+        } catch (const TableFailure&) {
+        }
+        const Amount stakeBefore = readStrict(sut.view.stakes.at(box), "");
+        sut.act([&] {
+            switch (box) {
+                case Box::Left:
+                    sut.table.lblleft_MouseUp(button, shift, 1, 1);
+                    break;
+                case Box::Middle:
+                    sut.table.lblmiddle_MouseUp(button, shift, 1, 1);
+                    break;
+                case Box::Right:
+                    sut.table.lblright_MouseUp(button, shift, 1, 1);
+                    break;
+            }
+        });
+        if (!before) RC_ASSERT(sut.failed);
+        if (sut.failed) return;
+        RC_ASSERT(sut.bankPlusStakes() == *before);  // no money lost or made
+
+        const Amount stake = readStrict(sut.view.stakes.at(box), "");
+        const Amount increment = sut.state().increment;
+        if (increment > 0 && button == kRightButton && stakeBefore >= 1) {
+            RC_ASSERT(stake <= stakeBefore);
+            RC_ASSERT(stake == 0 || stake >= 25);
+        }
+        if (increment > 0 && button != kRightButton) {
+            RC_ASSERT(stake >= stakeBefore || stakeBefore > 5000);
+            RC_ASSERT(stake <= std::max<int>(5000, stakeBefore));
+        }
+    }
+    void show(std::ostream& os) const override {
+        os << "button " << button << " (shift " << shift << ") on box " << static_cast<int>(box);
+    }
+};
+
+struct Spin : Command {
+    int second = *rc::gen::inRange(0, 60);
+    std::vector<float> randoms = *rc::gen::container<std::vector<float>>(
+        static_cast<std::size_t>(second), rc::gen::map(rc::gen::inRange(0, 1 << 24), [](int v) {
+            return static_cast<float>(v) / 16777216.0f;
+        }));
+    void run(const Model&, Sut& sut) const override {
+        sut.services.second = second;
+        sut.services.randoms.assign(randoms.begin(), randoms.end());
+        const std::size_t lines = sut.view.history.size();
+        const std::size_t messages = sut.services.messages.size();
+        sut.act([&] { sut.table.cmdspin_Click(); });
+        const bool refused = sut.services.messages.size() > messages && !sut.failed &&
+                             sut.lastMessage().title == "No Funds Available";
+        if (refused) {
+            RC_ASSERT(sut.view.history.size() == lines);
+            RC_ASSERT(sut.services.randoms.size() == randoms.size());
+        } else if (!sut.failed) {
+            RC_ASSERT(sut.services.randoms.empty());  // one value per second of the clock
+            RC_ASSERT(sut.view.history.size() == std::min<std::size_t>(lines + 1, 10));
+            RC_ASSERT(sut.view.brightCells() == 1);
+        }
+    }
+    void show(std::ostream& os) const override { os << "spin at second " << second; }
+};
+
+struct DoubleUp : Command {
+    void run(const Model&, Sut& sut) const override {
+        sut.act([&] { sut.table.cmddblup_Click(); });
+        if (!sut.failed) RC_ASSERT(sut.state().increment <= 2500);
+    }
+    void show(std::ostream& os) const override { os << "double the increment"; }
+};
+
+struct Halve : Command {
+    void run(const Model&, Sut& sut) const override {
+        sut.act([&] { sut.table.cmddbldown_Click(); });
+        if (!sut.failed) RC_ASSERT(sut.state().increment >= 25);
+    }
+    void show(std::ostream& os) const override { os << "halve the increment"; }
+};
+
+struct Transfer : Command {
+    void run(const Model&, Sut& sut) const override {
+        const Amount winnings = sut.state().winnings;
+        sut.act([&] { sut.table.cmdtransfer_Click(); });
+        if (sut.failed) RC_ASSERT(sut.state().winnings == winnings);
+    }
+    void show(std::ostream& os) const override { os << "transfer"; }
+};
+
+struct NewGame : Command {
+    void run(const Model&, Sut& sut) const override {
+        sut.act([&] { sut.table.cmdreset_Click(); });
+        RC_ASSERT(!sut.failed);
+        RC_ASSERT(sut.view.bank == "1000");
+    }
+    void show(std::ostream& os) const override { os << "new game"; }
+};
+
+RC_GTEST_PROP(TableProperty, EveryActionSequenceKeepsTheTableSound, ()) {
+    Sut sut;
+    rc::state::check(
+        Model{}, sut,
+        rc::state::gen::execOneOfWithArgs<TypeBank, TypeIncrement, ClickBox, ClickBox, ClickBox,
+                                          Spin, DoubleUp, Halve, Transfer, NewGame>());
+}
+
+}  // namespace
+}  // namespace torvane::testing
