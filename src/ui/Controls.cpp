@@ -1,0 +1,110 @@
+#include "ui/Controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QSvgRenderer>
+
+#include "ui/Design.h"
+
+namespace torvane::ui {
+
+void BetBox::mouseReleaseEvent(QMouseEvent* event) {
+    int button = 0;
+    switch (event->button()) {
+        case Qt::LeftButton:
+            button = 1;
+            break;
+        case Qt::RightButton:
+            button = 2;
+            break;
+        case Qt::MiddleButton:
+            button = 4;
+            break;
+        default:
+            break;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const int shift = (mods.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+                      (mods.testFlag(Qt::ControlModifier) ? 2 : 0) |
+                      (mods.testFlag(Qt::AltModifier) ? 4 : 0);
+    event->accept();
+    if (button != 0) {
+        const QPointF at = event->position() * 15.0;
+        emit mouseUp(button, shift, static_cast<float>(at.x()), static_cast<float>(at.y()));
+    }
+}
+
+QRect CaptionButton::captionRect() const { return rect().adjusted(3, 2, -3, -2); }
+
+QSize CaptionButton::sizeHint() const {
+    const QRect r = fontMetrics().boundingRect(QRect(0, 0, width() > 0 ? width() - 6 : 200, 1000),
+                                               Qt::AlignCenter | Qt::TextWordWrap, text());
+    return r.size() + QSize(6, 4);
+}
+
+void CaptionButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    QRect caption = captionRect();
+    if (isDown()) caption.translate(1, 1);
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+ChartLine::ChartLine(QWidget* parent, int x, int y1, int y2, int widthPx)
+    : QWidget(parent), x_(x), y1_(y1), y2_(static_cast<float>(y2)), width_(widthPx) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setY2(y2_);
+}
+
+void ChartLine::setY2(float y2) {
+    y2_ = y2;
+    const double top = pxF(std::min<double>(y1_, y2));
+    const double bottom = pxF(std::max<double>(y1_, y2));
+    const int left = static_cast<int>(pxF(x_)) - width_ / 2;
+    setGeometry(left, static_cast<int>(std::floor(top)), width_,
+                std::max(1, static_cast<int>(std::ceil(bottom - std::floor(top)))));
+    update();
+}
+
+void ChartLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), qColor(kLightGreen));
+}
+
+CaptionFrame::CaptionFrame(const QString& caption, QColor text, QColor background,
+                           QWidget* parent)
+    : QGroupBox(caption, parent), text_(std::move(text)), background_(std::move(background)) {}
+
+void CaptionFrame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), background_);
+    const QFontMetrics metrics(font());
+    const int edge = metrics.height() / 2;
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(rect().adjusted(0, edge, -1, -1));
+    const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, background_);
+    painter.setPen(text_);
+    painter.drawText(caption, Qt::AlignCenter, title());
+}
+
+Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    QSvgRenderer renderer(resource_);
+    renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    QPainter painter(this);
+    renderer.render(&painter, QRectF(rect()));
+}
+
+}  // namespace torvane::ui

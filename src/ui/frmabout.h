@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace torvane::ui {
+
+// The product name, the version, a picture and the ownership lines, on one
+// panel without a title bar. OK or any key that types a character closes it.
+class frmabout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmabout(QWidget* parent = nullptr);
+
+    void Form_Load();
+    void Form_KeyPress(int keyAscii);
+    void cmdok_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QLabel* lblProductName_;
+    QLabel* lblVersion_;
+    QPushButton* cmdok_;
+    int versionRight_ = 0;  // the version keeps its right edge as it grows
+};
+
+}  // namespace torvane::ui

@@ -1,0 +1,15 @@
+// One QApplication for all widget tests, on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "ui/Design.h"
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    torvane::ui::installFontSubstitutes();
+    torvane::ui::loadPictures();
+    return RUN_ALL_TESTS();
+}
