@@ -5,6 +5,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QSvgRenderer>
+#include <cmath>
 
 #include "ui/Design.h"
 
@@ -36,7 +37,9 @@ void BetBox::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-QRect CaptionButton::captionRect() const { return rect().adjusted(3, 2, -3, -2); }
+QRect CaptionButton::captionRect() const {
+    return rect().adjusted(3, 2, -3, -2);
+}
 
 QSize CaptionButton::sizeHint() const {
     const QRect r = fontMetrics().boundingRect(QRect(0, 0, width() > 0 ? width() - 6 : 200, 1000),
@@ -50,8 +53,8 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     QRect caption = captionRect();
     if (isDown()) caption.translate(1, 1);
     painter.drawText(caption, Qt::AlignCenter | Qt::TextWordWrap, text());
@@ -66,11 +69,9 @@ ChartLine::ChartLine(QWidget* parent, int x, int y1, int y2, int widthPx)
 
 void ChartLine::setY2(float y2) {
     y2_ = y2;
-    const double top = pxF(std::min<double>(y1_, y2));
-    const double bottom = pxF(std::max<double>(y1_, y2));
-    const int left = static_cast<int>(pxF(x_)) - width_ / 2;
-    setGeometry(left, static_cast<int>(std::floor(top)), width_,
-                std::max(1, static_cast<int>(std::ceil(bottom - std::floor(top)))));
+    const int top = static_cast<int>(std::lround(pxF(std::min<double>(y1_, y2))));
+    const int bottom = static_cast<int>(std::lround(pxF(std::max<double>(y1_, y2))));
+    setGeometry(px(x_) - width_ / 2, top, width_, std::max(1, bottom - top));
     update();
 }
 
@@ -79,8 +80,7 @@ void ChartLine::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), qColor(kLightGreen));
 }
 
-CaptionFrame::CaptionFrame(const QString& caption, QColor text, QColor background,
-                           QWidget* parent)
+CaptionFrame::CaptionFrame(const QString& caption, QColor text, QColor background, QWidget* parent)
     : QGroupBox(caption, parent), text_(std::move(text)), background_(std::move(background)) {}
 
 void CaptionFrame::paintEvent(QPaintEvent*) {

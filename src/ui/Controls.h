@@ -13,13 +13,13 @@ namespace torvane::ui {
 // 4 Alt) and the position in twips.
 class BetBox : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
 
-signals:
+  signals:
     void mouseUp(int button, int shift, float x, float y);
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
@@ -27,13 +27,13 @@ protected:
 // on one line, keeping text() as designed.
 class CaptionButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     using QPushButton::QPushButton;
     QSize sizeHint() const override;
     // The rectangle the caption is drawn in.
     QRect captionRect() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
@@ -41,16 +41,16 @@ protected:
 // both in twips relative to its container.
 class ChartLine : public QWidget {
     Q_OBJECT
-public:
+  public:
     ChartLine(QWidget* parent, int x, int y1, int y2, int widthPx);
 
     float y2() const { return y2_; }
     void setY2(float y2);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int x_;
     int y1_;
     float y2_;
@@ -60,13 +60,13 @@ private:
 // A frame with its caption set into the top edge, drawn in the given colours.
 class CaptionFrame : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     CaptionFrame(const QString& caption, QColor text, QColor background, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor text_;
     QColor background_;
 };
@@ -74,13 +74,13 @@ private:
 // A picture from an SVG resource, stretched to fill the widget.
 class Picture : public QWidget {
     Q_OBJECT
-public:
+  public:
     Picture(const QString& resource, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString resource_;
 };
 

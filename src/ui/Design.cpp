@@ -2,10 +2,12 @@
 
 namespace torvane::ui {
 
+// "MS Sans Serif" becomes FreeSans, narrow enough that every designed caption
+// fits its designed box at the designed size; "Arial" becomes Liberation
+// Sans, which has Arial's metrics.
 void installFontSubstitutes() {
-    for (const char* designed : {"MS Sans Serif", "Arial"}) {
-        QFont::insertSubstitutions(designed, {"Liberation Sans", "Arimo", "Helvetica"});
-    }
+    QFont::insertSubstitutions("MS Sans Serif", {"FreeSans", "Liberation Sans"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo"});
 }
 
 QFont designFont(const char* family, double points, bool bold) {
@@ -19,8 +21,12 @@ QFont designFont(const char* family, double points, bool bold) {
 }  // namespace torvane::ui
 
 // The pictures are compiled into this static library; register them before use.
-static void registerPictures() { Q_INIT_RESOURCE(pictures); }
+static void registerPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace torvane::ui {
-void loadPictures() { registerPictures(); }
+void loadPictures() {
+    registerPictures();
+}
 }  // namespace torvane::ui

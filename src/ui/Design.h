@@ -10,25 +10,33 @@
 // at 96 dots per inch. Qt's high-DPI scaling takes it from there.
 namespace torvane::ui {
 
-constexpr int px(int twips) { return (twips + (twips >= 0 ? 7 : -7)) / 15; }
-constexpr double pxF(double twips) { return twips / 15.0; }
+constexpr int px(int twips) {
+    return (twips + (twips >= 0 ? 7 : -7)) / 15;
+}
+constexpr double pxF(double twips) {
+    return twips / 15.0;
+}
 
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
 
-inline QColor qColor(Rgb c) { return {c.red, c.green, c.blue}; }
+inline QColor qColor(Rgb c) {
+    return {c.red, c.green, c.blue};
+}
 
 inline constexpr Rgb kLightGreen{128, 255, 128};
 inline constexpr Rgb kBetBoxGreen{0, 128, 0};
 inline constexpr Rgb kLightYellow{255, 255, 192};
 
-// The designed faces, "MS Sans Serif" and "Arial", resolve to Liberation Sans
-// (metric-compatible with Arial) through font substitution.
+// The designed faces, "MS Sans Serif" and "Arial", resolve to faces Debian
+// ships through font substitution.
 void installFontSubstitutes();
 // Registers the compiled-in pictures; call once before the first window.
 void loadPictures();
 QFont designFont(const char* family, double points, bool bold = false);
-inline QFont windowFont() { return designFont("MS Sans Serif", 8.25); }
+inline QFont windowFont() {
+    return designFont("MS Sans Serif", 8.25);
+}
 
 }  // namespace torvane::ui

@@ -28,7 +28,9 @@ int DesktopServices::secondOfMinute() {
     return clockHook ? clockHook() : QTime::currentTime().second();
 }
 
-float DesktopServices::nextRandom() { return randomHook ? randomHook() : generator_.next(); }
+float DesktopServices::nextRandom() {
+    return randomHook ? randomHook() : generator_.next();
+}
 
 void DesktopServices::openUrl(const QUrl& url) {
     if (urlHook) {

@@ -14,7 +14,7 @@ namespace torvane::ui {
 // clock, the generator, loading the About window, and opening addresses.
 // Each can be replaced, for tests, by setting its hook.
 class DesktopServices : public TableServices {
-public:
+  public:
     explicit DesktopServices(QWidget* owner) : owner_(owner) {}
 
     void showMessage(const Message& message) override;
@@ -30,7 +30,7 @@ public:
     std::function<float()> randomHook;
     std::function<void(const QUrl&)> urlHook;
 
-private:
+  private:
     QWidget* owner_;
     Generator generator_;
 };

@@ -24,8 +24,7 @@ QLabel* aboutLabel(QWidget* frame, const char* name, const QString& text, QRect 
 
 }  // namespace
 
-frmabout::frmabout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint) {
+frmabout::frmabout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint) {
     setObjectName("frmaboutWindow");
     setFont(windowFont());
     setFixedSize(px(7380), px(4245));
@@ -88,9 +87,13 @@ void frmabout::Form_Load() {
     lblProductName_->adjustSize();
 }
 
-void frmabout::Form_KeyPress(int) { done(QDialog::Accepted); }
+void frmabout::Form_KeyPress(int) {
+    done(QDialog::Accepted);
+}
 
-void frmabout::cmdok_Click() { done(QDialog::Accepted); }
+void frmabout::cmdok_Click() {
+    done(QDialog::Accepted);
+}
 
 // Any key that types a character (Enter, Escape, Space, letters, digits)
 // closes the window; arrows, function keys and lone modifiers do not.
@@ -105,6 +108,8 @@ bool frmabout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmabout::keyPressEvent(QKeyEvent* event) { event->accept(); }
+void frmabout::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+}
 
 }  // namespace torvane::ui

@@ -11,18 +11,18 @@ namespace torvane::ui {
 // panel without a title bar. OK or any key that types a character closes it.
 class frmabout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmabout(QWidget* parent = nullptr);
 
     void Form_Load();
     void Form_KeyPress(int keyAscii);
     void cmdok_Click();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QLabel* lblProductName_;
     QLabel* lblVersion_;
     QPushButton* cmdok_;

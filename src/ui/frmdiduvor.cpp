@@ -49,8 +49,9 @@ void setTextColour(QWidget* widget, Rgb text) {
 }
 
 QString cellDescription(int number, bool drawn) {
-    return drawn ? QString("Number %1, drawn by the last spin. Clicking it does nothing.").arg(number)
-                 : QString("Number %1 on the table. Clicking it does nothing.").arg(number);
+    return drawn
+               ? QString("Number %1, drawn by the last spin. Clicking it does nothing.").arg(number)
+               : QString("Number %1 on the table. Clicking it does nothing.").arg(number);
 }
 
 }  // namespace
@@ -81,9 +82,9 @@ frmdiduvor::~frmdiduvor() = default;
 void frmdiduvor::buildTable(QWidget* client) {
     const QFont cellFont = designFont("MS Sans Serif", 13.5, true);
     for (int n = 0; n < kNumberCount; ++n) {
-        const QRect cell = n == 0 ? twipsRect(120, 120, 1425, 465)
-                                  : twipsRect(120 + 480 * ((n - 1) % 3),
-                                              600 + 480 * ((n - 1) / 3), 465, 465);
+        const QRect cell =
+            n == 0 ? twipsRect(120, 120, 1425, 465)
+                   : twipsRect(120 + 480 * ((n - 1) % 3), 600 + 480 * ((n - 1) / 3), 465, 465);
         const QByteArray name = "lbl0_" + QByteArray::number(n);
         QLabel* label = makeLabel(client, name.constData(), QString::number(n), cell, cellFont,
                                   Qt::AlignCenter);
@@ -107,8 +108,9 @@ void frmdiduvor::buildTable(QWidget* client) {
         BetBox* box = makeLabel<BetBox>(client, b.name, "0", twipsRect(b.left, 6360, 465, 525),
                                         boxFont, Qt::AlignCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
-        box->setStyleSheet("QLabel { background-color: rgb(0, 128, 0); color: white;"
-                           " border: 1px solid black; }");
+        box->setStyleSheet(
+            "QLabel { background-color: rgb(0, 128, 0); color: white;"
+            " border: 1px solid black; }");
         box->setAccessibleDescription(
             QString("%1 column stake. Left click places one bet increment from the bank; right "
                     "click takes it back.")
@@ -167,10 +169,9 @@ void frmdiduvor::buildControls(QWidget* client) {
         int left;
         const char* picture;
         const char* accessible;
-    } arrows[] = {{&cmddbldown_, "cmddbldown", 3870, ":/pictures/arrow-down.svg",
-                   "Halve the bet increment"},
-                  {&cmddblup_, "cmddblup", 4710, ":/pictures/arrow-up.svg",
-                   "Double the bet increment"}};
+    } arrows[] = {
+        {&cmddbldown_, "cmddbldown", 3870, ":/pictures/arrow-down.svg", "Halve the bet increment"},
+        {&cmddblup_, "cmddblup", 4710, ":/pictures/arrow-up.svg", "Double the bet increment"}};
     for (const auto& a : arrows) {
         auto* button = new QPushButton(client);
         button->setObjectName(a.name);
@@ -293,7 +294,8 @@ void frmdiduvor::loadAboutWindow() {
 void frmdiduvor::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    for (QDialog* dialog : {static_cast<QDialog*>(about_.get()), static_cast<QDialog*>(help_.get())}) {
+    for (QDialog* dialog :
+         {static_cast<QDialog*>(about_.get()), static_cast<QDialog*>(help_.get())}) {
         if (dialog && dialog->isVisible()) dialog->done(QDialog::Rejected);
     }
     if (about_ && !about_->isVisible()) about_.reset();
@@ -340,7 +342,9 @@ void frmdiduvor::lblright_MouseUp(int button, int shift, float x, float y) {
 
 // --- menus -------------------------------------------------------------------
 
-void frmdiduvor::exit_Click() { close(); }
+void frmdiduvor::exit_Click() {
+    close();
+}
 
 void frmdiduvor::newgame_Click() {
     table_.fire("The new game", [this] { table_.newgame_Click(); });
@@ -358,19 +362,27 @@ void frmdiduvor::about_Click() {
     about_.reset();  // unloaded: the next showing loads it again
 }
 
-void frmdiduvor::mailme_Click() { services_.openUrl(QUrl(kMailAddress)); }
-void frmdiduvor::email_Click() { services_.openUrl(QUrl(kWebsite)); }
+void frmdiduvor::mailme_Click() {
+    services_.openUrl(QUrl(kMailAddress));
+}
+void frmdiduvor::email_Click() {
+    services_.openUrl(QUrl(kWebsite));
+}
 
 // --- the game table's view ---------------------------------------------------
 
 void frmdiduvor::setCaption(const std::string& title) {
     setWindowTitle(QString::fromStdString(title));
 }
-std::string frmdiduvor::bankText() const { return txtbank_->text().toStdString(); }
+std::string frmdiduvor::bankText() const {
+    return txtbank_->text().toStdString();
+}
 void frmdiduvor::setBankText(const std::string& text) {
     txtbank_->setText(QString::fromStdString(text));
 }
-std::string frmdiduvor::betsText() const { return txtbets_->text().toStdString(); }
+std::string frmdiduvor::betsText() const {
+    return txtbets_->text().toStdString();
+}
 void frmdiduvor::setBetsText(const std::string& text) {
     txtbets_->setText(QString::fromStdString(text));
 }
@@ -386,7 +398,9 @@ BetBox* frmdiduvor::betBox(Box box) const {
     }
     return lblright_;
 }
-std::string frmdiduvor::stakeCaption(Box box) const { return betBox(box)->text().toStdString(); }
+std::string frmdiduvor::stakeCaption(Box box) const {
+    return betBox(box)->text().toStdString();
+}
 void frmdiduvor::setStakeCaption(Box box, const std::string& caption) {
     betBox(box)->setText(QString::fromStdString(caption));
 }
@@ -402,12 +416,18 @@ void frmdiduvor::setCellColour(int number, Rgb colour) {
     cell->setAccessibleDescription(cellDescription(number, colour == kCellBrightGreen));
 }
 
-int frmdiduvor::historyCount() const { return lsthistory_->count(); }
+int frmdiduvor::historyCount() const {
+    return lsthistory_->count();
+}
 void frmdiduvor::addHistory(const std::string& line) {
     lsthistory_->addItem(QString::fromStdString(line));
 }
-void frmdiduvor::removeHistory(int index) { delete lsthistory_->takeItem(index); }
-void frmdiduvor::clearHistory() { lsthistory_->clear(); }
+void frmdiduvor::removeHistory(int index) {
+    delete lsthistory_->takeItem(index);
+}
+void frmdiduvor::clearHistory() {
+    lsthistory_->clear();
+}
 
 void frmdiduvor::setBarTop(Bar bar, float y2) {
     lines_[static_cast<std::size_t>(bar)]->setY2(y2);

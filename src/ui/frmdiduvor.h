@@ -27,7 +27,7 @@ class frmhelp;
 // every event reaches the table through the failure boundary.
 class frmdiduvor : public QMainWindow, public TableView {
     Q_OBJECT
-public:
+  public:
     explicit frmdiduvor(QWidget* parent = nullptr);
     ~frmdiduvor() override;
 
@@ -78,10 +78,10 @@ public:
     static constexpr const char* kMailAddress = "mailto:winning-methods@example.org";
     static constexpr const char* kWebsite = "http://www.example.org/torvane/";
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildTable(QWidget* client);
     void buildControls(QWidget* client);
     void buildChart(QWidget* client);

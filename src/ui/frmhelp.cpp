@@ -10,25 +10,24 @@ namespace {
 
 // The help panel: reports a click (press and release on the panel).
 class HelpLabel : public QLabel {
-public:
+  public:
     HelpLabel(QWidget* parent, std::function<void()> onClick)
         : QLabel(parent), onClick_(std::move(onClick)) {}
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
             onClick_();
         }
     }
 
-private:
+  private:
     std::function<void()> onClick_;
 };
 
 }  // namespace
 
-frmhelp::frmhelp(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+frmhelp::frmhelp(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName("frmhelp");
     setFont(windowFont());
     setFixedSize(px(4680), px(3465));
@@ -83,9 +82,13 @@ void frmhelp::Form_Load() {
     lblhelp_->setText(shown);
 }
 
-void frmhelp::lblhelp_Click() { done(QDialog::Accepted); }
+void frmhelp::lblhelp_Click() {
+    done(QDialog::Accepted);
+}
 
 // Keys do nothing, Escape included.
-void frmhelp::keyPressEvent(QKeyEvent* event) { event->accept(); }
+void frmhelp::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+}
 
 }  // namespace torvane::ui

@@ -9,7 +9,7 @@ namespace torvane::ui {
 // A click on the text closes it; keys do nothing.
 class frmhelp : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmhelp(QWidget* parent = nullptr);
 
     // The help text, with CR LF pairs between its lines.
@@ -20,10 +20,10 @@ public:
     void Form_Load();
     void lblhelp_Click();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QLabel* lblhelp_;
     QString caption_;
 };

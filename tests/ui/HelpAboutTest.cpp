@@ -1,0 +1,176 @@
+#include <QTimer>
+
+#include "WindowFixture.h"
+#include "ui/Design.h"
+#include "ui/frmabout.h"
+#include "ui/frmhelp.h"
+
+namespace torvane::ui::testing {
+namespace {
+
+TEST(HelpText, IsBuiltLineByLineWithCrLfPairs) {
+    const QString text = frmhelp::helpText();
+    EXPECT_TRUE(text.startsWith(QString(15, ' ') + "HOW TO PLAY TORVANE.\r\n\r\n To play"));
+    EXPECT_FALSE(text.startsWith(QString(16, ' ')));
+    EXPECT_TRUE(text.endsWith("(Transfer winnings to bank)."));
+    EXPECT_EQ(text.count("\r\n"), 8);
+    EXPECT_EQ(text.count("\n"), 8);  // no lone line feeds
+    const QStringList lines = text.split("\r\n");
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_TRUE(lines[1].isEmpty());
+    for (int i = 2; i < lines.size(); ++i) {
+        EXPECT_TRUE(lines[i].startsWith(' ') && !lines[i].startsWith("  ")) << i;
+    }
+    EXPECT_EQ(lines[7],
+              " 5. To instantly double the increment, click on the yellow up/down arrows.");
+}
+
+using HelpWindow = WindowFixture;
+
+// Opens Help > Help and runs `inside` while the help window is shown modally.
+template <class F>
+void whileHelpIsOpen(WindowFixture& f, F inside) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        ran = true;
+        inside(f.window.helpWindow());
+    });
+    f.action("help")->trigger();
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(HelpWindow, OpensAtItsPlaceAndClosesOnAClickOnTheText) {
+    whileHelpIsOpen(*this, [](frmhelp* help) {
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        EXPECT_TRUE(help->isModal() || QApplication::activeModalWidget() == help);
+        EXPECT_EQ(help->pos(), QPoint(px(3805), px(3000)));
+        EXPECT_EQ(help->size(), QSize(312, 231));
+        EXPECT_TRUE(help->windowFlags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_EQ(help->caption(), frmhelp::helpText());
+        auto* label = help->findChild<QLabel*>("lblhelp");
+        ASSERT_NE(label, nullptr);
+        EXPECT_FALSE(label->text().contains('\r'));  // CR LF shown as a line break
+        EXPECT_EQ(label->geometry(), QRect(6, 8, 299, 213));
+
+        QTest::keyClick(help, Qt::Key_Escape);
+        QTest::keyClick(help, Qt::Key_A);
+        QTest::keyClick(help, Qt::Key_Return);
+        EXPECT_TRUE(help->isVisible());
+        QTest::mouseClick(help, Qt::LeftButton, {}, QPoint(2, 2));  // the blue frame
+        EXPECT_TRUE(help->isVisible());
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(150, 100));
+    });
+    EXPECT_EQ(window.helpWindow(), nullptr);  // unloaded
+}
+
+TEST_F(HelpWindow, EachOpeningBuildsTheWindowAfresh) {
+    const frmhelp* first = nullptr;
+    whileHelpIsOpen(*this, [&](frmhelp* help) {
+        first = help;
+        help->findChild<QLabel*>("lblhelp")->setText("changed");
+        help->move(0, 0);
+        help->lblhelp_Click();
+    });
+    whileHelpIsOpen(*this, [&](frmhelp* help) {
+        EXPECT_EQ(help->pos(), QPoint(px(3805), px(3000)));
+        EXPECT_TRUE(help->findChild<QLabel*>("lblhelp")->text().startsWith(QString(15, ' ')));
+        help->lblhelp_Click();
+    });
+    EXPECT_NE(first, nullptr);
+}
+
+using AboutWindow = WindowFixture;
+
+template <class F>
+void whileAboutIsOpen(WindowFixture& f, F inside) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        ran = true;
+        inside(f.window.aboutWindow());
+    });
+    f.action("about")->trigger();
+    EXPECT_TRUE(ran);
+}
+
+QString labelText(const frmabout* about, const char* name) {
+    return about->findChild<QLabel*>(name)->text();
+}
+
+TEST_F(AboutWindow, IsLoadedHiddenAtStartAndShownWithoutASecondLoad) {
+    ASSERT_NE(window.aboutWindow(), nullptr);
+    EXPECT_FALSE(window.aboutWindow()->isVisible());
+    EXPECT_EQ(window.aboutLoads(), 1);
+    whileAboutIsOpen(*this, [this](frmabout* about) {
+        EXPECT_TRUE(about->isVisible());
+        EXPECT_EQ(window.aboutLoads(), 1);
+        EXPECT_EQ(labelText(about, "lblVersion"), "Version 1.0.18");
+        EXPECT_EQ(labelText(about, "lblProductName"), "Torvane");
+        EXPECT_EQ(about->size(), QSize(492, 283));
+        EXPECT_FALSE(about->windowFlags().testFlag(Qt::WindowTitleHint));
+        EXPECT_FALSE(about->windowFlags().testFlag(Qt::WindowSystemMenuHint));
+        EXPECT_EQ(about->focusWidget(), about->findChild<QWidget*>("cmdok"));
+        const QLabel* version = about->findChild<QLabel*>("lblVersion");
+        EXPECT_EQ(version->geometry().right() + 1, px(5865 + 975));  // right-aligned
+        EXPECT_TRUE(version->alignment().testFlag(Qt::AlignRight));
+        about->cmdok_Click();
+    });
+    EXPECT_EQ(window.aboutWindow(), nullptr);
+
+    whileAboutIsOpen(*this, [this](frmabout* about) {
+        EXPECT_EQ(window.aboutLoads(), 2);  // loaded again, its load handler run again
+        EXPECT_EQ(labelText(about, "lblVersion"), "Version 1.0.18");
+        QTest::mouseClick(about->findChild<QWidget*>("cmdok"), Qt::LeftButton);
+    });
+    EXPECT_EQ(window.aboutWindow(), nullptr);
+}
+
+class AboutKeys : public WindowFixture, public ::testing::WithParamInterface<Qt::Key> {};
+
+TEST_P(AboutKeys, AKeyThatTypesACharacterClosesIt) {
+    whileAboutIsOpen(*this, [](frmabout* about) {
+        // Keys that type nothing and clicks on the picture or a label do not close it.
+        QWidget* ok = about->findChild<QWidget*>("cmdok");
+        ASSERT_EQ(about->focusWidget(), ok);
+        QTest::keyClick(ok, Qt::Key_Right);
+        QTest::keyClick(ok, Qt::Key_F1);
+        QTest::keyClick(ok, Qt::Key_Shift);
+        QTest::mouseClick(about->findChild<QWidget*>("imgLogo"), Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QWidget*>("lblCopyright"), Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QWidget*>("frmabout"), Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_TRUE(about->isVisible());
+        QTest::keyClick(about->focusWidget(), GetParam());
+        if (about->isVisible()) {
+            ADD_FAILURE() << "still open";
+            about->cmdok_Click();
+        }
+    });
+    EXPECT_EQ(window.aboutWindow(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AboutKeys,
+                         ::testing::Values(Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Q,
+                                           Qt::Key_7));
+
+using Shutdown = WindowFixture;
+
+TEST_F(Shutdown, ExitUnloadsTheHiddenAboutWindowAndClosesTheMainWindow) {
+    ASSERT_NE(window.aboutWindow(), nullptr);
+    action("exit")->trigger();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.aboutWindow(), nullptr);
+}
+
+TEST_F(Shutdown, ClosingWhileTheWindowsAreOpenUnloadsThemFirst) {
+    whileHelpIsOpen(*this, [this](frmhelp* help) {
+        ASSERT_NE(help, nullptr);
+        window.close();  // as the desktop would, e.g. at logout
+        EXPECT_FALSE(help->isVisible());
+    });
+    EXPECT_EQ(window.helpWindow(), nullptr);
+    EXPECT_EQ(window.aboutWindow(), nullptr);
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace torvane::ui::testing
