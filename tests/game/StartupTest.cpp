@@ -85,25 +85,6 @@ TEST_P(NewGame, AfterThirtySpinsKeepsThePressCountButNotTheHits) {
               0);
 }
 
-TEST(NewGameMenu, HasExactlyTheEffectOfTheButton) {
-    TableFixture a;
-    TableFixture b;
-    for (TableFixture* t : {&a, &b}) {
-        t->click(Box::Right);
-        t->spin(3);
-        t->view.bank = "77";
-    }
-    a.table.cmdreset_Click();
-    b.table.newgame_Click();
-    EXPECT_EQ(a.state(), b.state());
-    EXPECT_EQ(a.view.bank, b.view.bank);
-    EXPECT_EQ(a.view.bets, b.view.bets);
-    EXPECT_EQ(a.view.win, b.view.win);
-    EXPECT_EQ(a.view.history, b.view.history);
-    EXPECT_EQ(a.view.bars, b.view.bars);
-    EXPECT_EQ(a.view.stakes, b.view.stakes);
-}
-
 INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, NewGame, ::testing::Bool());
 
 }  // namespace
