@@ -2,16 +2,51 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 
+#include "app/CommandLine.h"
 #include "game/Message.h"
 #include "ui/Design.h"
 #include "ui/frmdiduvor.h"
 
 namespace torvane {
+namespace {
+
+QStringList rawArguments(int argc, char** argv) {
+    QStringList list;
+    for (int i = 0; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
 
 int runGame(int& argc, char** argv, const std::function<void(ui::frmdiduvor&)>& started) {
+    // Read before any window system is touched, so --help, --version and
+    // --screenshot work without a display.
+    const CommandLine command = parseCommandLine(rawArguments(argc, argv));
+    switch (command.action) {
+        case CommandLine::Action::Error:
+            print(stderr, command.text + "\n");
+            return kExitUsage;
+        case CommandLine::Action::Help:
+        case CommandLine::Action::Version:
+            print(stdout, command.text);
+            return kExitOk;
+        case CommandLine::Action::Screenshot:
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            break;
+        case CommandLine::Action::Play:
+            break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
+    QApplication::setApplicationVersion(QString::fromStdString(Table::versionText()));
     ui::loadPictures();
     QApplication::setWindowIcon(QIcon(":/pictures/sunglasses.svg"));
     ui::installFontSubstitutes();
@@ -19,6 +54,15 @@ int runGame(int& argc, char** argv, const std::function<void(ui::frmdiduvor&)>& 
     ui::frmdiduvor window;
     window.Form_Load();  // before the window is first shown
     window.show();
+
+    if (command.action == CommandLine::Action::Screenshot) {
+        if (!window.grab().save(command.screenshotFile, "PNG")) {
+            print(stderr,
+                  "torvane: could not write the screenshot to '" + command.screenshotFile + "'\n");
+            return kExitFailure;
+        }
+        return kExitOk;
+    }
     if (started) QTimer::singleShot(0, &window, [&window, &started] { started(window); });
     return QApplication::exec();
 }

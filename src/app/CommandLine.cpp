@@ -1,0 +1,51 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include "game/Message.h"
+#include "game/Table.h"
+
+namespace torvane {
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Torvane: roulette column bets.");
+    const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
+    const QCommandLineOption version({"v", "version"}, "Show the version and exit.");
+    const QCommandLineOption screenshot(
+        "screenshot",
+        "Render the main window, as it looks after start-up, to the PNG <file> and exit. "
+        "Needs no display.",
+        "file");
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addOption(screenshot);
+    for (const char* qtOption : {"platform", "style", "display", "qwindowgeometry"}) {
+        QCommandLineOption passed(qtOption, "", "value");
+        passed.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(passed);
+    }
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.action = CommandLine::Action::Error;
+        result.text = "torvane: " + parser.errorText() + "\nTry 'torvane --help' for more.";
+    } else if (!parser.positionalArguments().isEmpty()) {
+        result.action = CommandLine::Action::Error;
+        result.text = "torvane: unexpected argument '" + parser.positionalArguments().first() +
+                      "'\nTry 'torvane --help' for more.";
+    } else if (parser.isSet(help)) {
+        result.action = CommandLine::Action::Help;
+        result.text = parser.helpText().replace("<executable_name>", "torvane");
+    } else if (parser.isSet(version)) {
+        result.action = CommandLine::Action::Version;
+        result.text = "torvane " + QString::fromStdString(Table::versionText()) + "\n";
+    } else if (parser.isSet(screenshot)) {
+        result.action = CommandLine::Action::Screenshot;
+        result.screenshotFile = parser.value(screenshot);
+    }
+    return result;
+}
+
+}  // namespace torvane

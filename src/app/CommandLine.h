@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace torvane {
+
+// What the command line asks for. Without options the game starts.
+struct CommandLine {
+    enum class Action { Play, Help, Version, Screenshot, Error };
+    Action action = Action::Play;
+    QString screenshotFile;
+    QString text;  // the help or version text, or the error message
+};
+
+// Reads the program's arguments (the program name first). Qt's own
+// -platform, -style, -display and -qwindowgeometry options are let through.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+}  // namespace torvane

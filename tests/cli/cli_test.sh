@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The real binary's command line: torvane_cli_test.sh PATH_TO_TORVANE
+set -u
+torvane=$1
+failures=0
+check() {  # check NAME EXPECTED ACTUAL
+    if [ "$2" == "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected [$2], got [$3]"; failures=$((failures + 1)); fi
+}
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+check "--version prints the version" "torvane 1.0.18" "$("$torvane" --version)"
+"$torvane" --version >/dev/null; check "--version exits 0" 0 $?
+"$torvane" --help >"$out/help"; check "--help exits 0" 0 $?
+check "--help names --screenshot" 1 "$(grep -c -- '--screenshot <file>' "$out/help")"
+check "--help names the program" 1 "$(grep -c '^Usage: torvane' "$out/help")"
+
+"$torvane" --no-such-option >"$out/stdout" 2>"$out/stderr"; status=$?
+check "an unknown option exits 2" 2 "$status"
+check "an unknown option is named on stderr" 1 "$(grep -c "Unknown option 'no-such-option'" "$out/stderr")"
+check "nothing on stdout for an unknown option" "" "$(cat "$out/stdout")"
+"$torvane" stray 2>/dev/null; check "a stray argument exits 2" 2 $?
+
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$torvane" --screenshot "$out/shot.png" 2>/dev/null
+check "--screenshot exits 0 without a display" 0 $?
+check "--screenshot writes a PNG" "89504e47" "$(head -c 4 "$out/shot.png" | od -An -tx1 | tr -d ' \n')"
+"$torvane" --screenshot "$out/missing/shot.png" 2>/dev/null
+check "--screenshot to an unwritable place exits 1" 1 $?
+
+echo "$((12 - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
