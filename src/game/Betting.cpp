@@ -105,7 +105,7 @@ void Table::place(const BetRow& row, Amount& stake) {
 
 void Table::cmddblup_Click() {
     state_.increment = readStrict(view_.betsText(), kIncrementText);
-    state_.increment = checked16(state_.increment * 2, "twice the bet increment");
+    state_.increment = checked16(2LL * state_.increment, "twice the bet increment");
     if (state_.increment > kMaxIncrement) {
         services_.showMessage({"Maximum increment for Torvane is R2500"});
         state_.increment = kMaxIncrement;

@@ -106,7 +106,7 @@ void Table::payout(int number) {
 
     // Equal stakes on all three columns come back whatever the number.
     if (s.betLeft == s.betMiddle && s.betMiddle == s.betRight) {
-        const Amount winnings = checked16(s.winnings + 3 * s.betLeft, "the winnings");
+        const Amount winnings = checked16(s.winnings + 3LL * s.betLeft, "the winnings");
         s.betLeft = 0;
         s.betMiddle = 0;
         s.winnings = winnings;
@@ -128,8 +128,8 @@ void Table::payout(int number) {
             won = s.betRight;
             break;
     }
-    const Amount winnings =
-        checked16(s.winnings + checked16(3 * won, "three times the winning stake"), "the winnings");
+    const Amount winnings = checked16(
+        s.winnings + checked16(3LL * won, "three times the winning stake"), "the winnings");
     // A negative increment typed by the player leaves minus the increment on
     // every column after a non-zero number.
     const Amount negated = checked16(-s.increment, "the next stake");

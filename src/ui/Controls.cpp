@@ -81,7 +81,7 @@ void ChartLine::paintEvent(QPaintEvent*) {
 }
 
 CaptionFrame::CaptionFrame(const QString& caption, QColor text, QColor background, QWidget* parent)
-    : QGroupBox(caption, parent), text_(std::move(text)), background_(std::move(background)) {}
+    : QGroupBox(caption, parent), text_(text), background_(background) {}
 
 void CaptionFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -96,7 +96,8 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
     painter.drawText(caption, Qt::AlignCenter, title());
 }
 
-Picture::Picture(const QString& resource, QWidget* parent) : QWidget(parent), resource_(resource) {
+Picture::Picture(QString resource, QWidget* parent)
+    : QWidget(parent), resource_(std::move(resource)) {
     setAttribute(Qt::WA_TranslucentBackground);
 }
 

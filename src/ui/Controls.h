@@ -75,7 +75,7 @@ class CaptionFrame : public QGroupBox {
 class Picture : public QWidget {
     Q_OBJECT
   public:
-    Picture(const QString& resource, QWidget* parent);
+    Picture(QString resource, QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

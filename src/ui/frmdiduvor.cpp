@@ -16,7 +16,6 @@ namespace torvane::ui {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-constexpr Rgb kRed{255, 0, 0};
 
 // Gives a label its designed font, text alignment, border and colours.
 // Auto-size labels follow their text from a fixed top-left corner.
@@ -105,8 +104,8 @@ void frmdiduvor::buildTable(QWidget* client) {
                  {&lblmiddle_, "lblmiddle", 600, "Middle", &frmdiduvor::lblmiddle_MouseUp},
                  {&lblright_, "lblright", 1080, "Right", &frmdiduvor::lblright_MouseUp}};
     for (const auto& b : boxes) {
-        BetBox* box = makeLabel<BetBox>(client, b.name, "0", twipsRect(b.left, 6360, 465, 525),
-                                        boxFont, Qt::AlignCenter);
+        auto* box = makeLabel<BetBox>(client, b.name, "0", twipsRect(b.left, 6360, 465, 525),
+                                      boxFont, Qt::AlignCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setStyleSheet(
             "QLabel { background-color: rgb(0, 128, 0); color: white;"
