@@ -2,16 +2,31 @@
 
 namespace torvane::ui {
 
+namespace {
+
 // "MS Sans Serif" becomes FreeSans, narrow enough that every designed caption
 // fits its designed box at the designed size; "Arial" becomes Liberation
-// Sans, which has Arial's metrics.
-void installFontSubstitutes() {
-    QFont::insertSubstitutions("MS Sans Serif", {"FreeSans", "Liberation Sans"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo"});
+// Sans, which has Arial's metrics. Each with fallbacks.
+QStringList facesFor(const QString& designed) {
+    if (designed == "MS Sans Serif") return {"FreeSans", "Liberation Sans"};
+    if (designed == "Arial") return {"Liberation Sans", "Arimo"};
+    return {designed};
 }
 
+}  // namespace
+
+// Lets fonts named by their designed face (QFont("Arial")) resolve too.
+void installFontSubstitutes() {
+    for (const char* designed : {"MS Sans Serif", "Arial"}) {
+        QFont::insertSubstitutions(designed, facesFor(designed));
+    }
+}
+
+// Names the installed faces directly, so no time goes into looking for a
+// face that is not there.
 QFont designFont(const char* family, double points, bool bold) {
-    QFont font(family);
+    QFont font;
+    font.setFamilies(facesFor(family));
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);

@@ -39,9 +39,8 @@ frmabout::frmabout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customize
     logo->setGeometry(twipsRect(360, 510, 1815, 2385));
     logo->setAccessibleName("A green racing car");
 
-    QLabel* owner = aboutLabel(frame, "lblCompanyProduct", QString("Torvane Tables \u00A9"),
-                               twipsRect(2355, 600, 1845, 435), designFont("Arial", 18, true));
-    owner->adjustSize();
+    aboutLabel(frame, "lblCompanyProduct", QString("Torvane Tables \u00A9"),
+               twipsRect(2355, 600, 1845, 435), designFont("Arial", 18, true));
     lblProductName_ = aboutLabel(frame, "lblProductName", "", twipsRect(2340, 990, 180, 765),
                                  designFont("Arial", 32.25, true));
     lblVersion_ = aboutLabel(frame, "lblVersion", "Version:", twipsRect(5865, 2070, 975, 285),
@@ -79,12 +78,24 @@ frmabout::frmabout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customize
 
 void frmabout::Form_Load() {
     lblVersion_->setText("Version " + QString::fromStdString(Table::versionText()));
-    lblVersion_->adjustSize();
-    QRect r = lblVersion_->geometry();
-    r.moveRight(versionRight_);
-    lblVersion_->setGeometry(r);
     lblProductName_->setText(kAppTitle);
-    lblProductName_->adjustSize();
+    if (isVisible()) fitLabels();
+}
+
+// The auto-size labels follow their text; the version keeps its right edge.
+// Measuring text loads fonts, so a window loaded hidden does it when shown.
+void frmabout::fitLabels() {
+    for (const char* name : {"lblCompanyProduct", "lblProductName", "lblVersion"}) {
+        findChild<QLabel*>(name)->adjustSize();
+    }
+    QRect version = lblVersion_->geometry();
+    version.moveRight(versionRight_);
+    lblVersion_->setGeometry(version);
+}
+
+void frmabout::showEvent(QShowEvent* event) {
+    fitLabels();
+    QDialog::showEvent(event);
 }
 
 void frmabout::Form_KeyPress(int) {

@@ -21,8 +21,11 @@ class frmabout : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    void fitLabels();
+
     QLabel* lblProductName_;
     QLabel* lblVersion_;
     QPushButton* cmdok_;

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the benchmarks optimised in build/bench and
+# prints one table: each game handler (Google Benchmark, median of 5 runs),
+# SPIN through the real window offscreen, and the start-up time and peak
+# memory of `torvane --screenshot` beside a minimal Qt Widgets program.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+cd "$here"
+scripts/deps.sh
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/bench -j "$(nproc)" --target torvane torvane_bench_handlers \
+  torvane_bench_window torvane_minimal_qt >/dev/null
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+runs=${TORVANE_BENCH_RUNS:-20}
+
+bench() {  # bench BINARY: "name median_ns" lines
+  "$1" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_format=csv 2>/dev/null |
+    awk -F, '$1 ~ /_median"$/ { gsub(/"/, "", $1); sub(/_median$/, "", $1);
+                                 f = ($5 == "\"us\"" || $5 == "us") ? 1000 : ($5 ~ /ms/ ? 1e6 : 1);
+                                 print $1, $3 * f }'
+}
+
+# Start-up to a rendered window, and peak memory, over $runs runs each.
+measure() {  # measure LABEL COMMAND...: "label median_ms median_peak_kib"
+  local label=$1; shift
+  : >"$out/$label"
+  for _ in $(seq "$runs"); do
+    local start end
+    start=$(date +%s%N)
+    /usr/bin/time -f "%M" -o "$out/rss" "$@" "$out/shot.png" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo "$(( (end - start) / 1000 )) $(cat "$out/rss")" >>"$out/$label"
+  done
+  local ms kib
+  ms=$(cut -d' ' -f1 "$out/$label" | sort -n | awk '{a[NR]=$1} END {printf "%.1f", a[int((NR+1)/2)]/1000}')
+  kib=$(cut -d' ' -f2 "$out/$label" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
+  echo "$label $ms $kib"
+}
+
+printf '%-44s %14s %12s\n' "What" "Median" "Target"
+bench build/bench/bench/torvane_bench_handlers | while read -r name ns; do
+  printf '%-44s %11.0f ns %12s\n' "handler: $name" "$ns" "< 5000 ns"
+done
+bench build/bench/bench/torvane_bench_window | while read -r name ns; do
+  printf '%-44s %11.0f us %12s\n' "window: $name (with repaint)" "$(awk -v n="$ns" 'BEGIN{print n/1000}')" "< 2000 us"
+done
+
+read -r _ floor_ms floor_kib < <(measure floor build/bench/bench/torvane_minimal_qt)
+read -r _ game_ms game_kib < <(measure torvane build/bench/src/app/torvane --screenshot)
+printf '%-44s %11s ms %12s\n' "start-up: minimal Qt program (floor)" "$floor_ms" ""
+printf '%-44s %11s ms %12s\n' "start-up: torvane --screenshot" "$game_ms" ""
+printf '%-44s %14s %12s\n' "start-up ratio" "$(awk -v a="$game_ms" -v b="$floor_ms" 'BEGIN{printf "%.2f", a/b}')" "<= 1.5"
+printf '%-44s %10s KiB %12s\n' "peak memory: minimal Qt program (floor)" "$floor_kib" ""
+printf '%-44s %10s KiB %12s\n' "peak memory: torvane --screenshot" "$game_kib" ""
+printf '%-44s %14s %12s\n' "peak memory ratio" "$(awk -v a="$game_kib" -v b="$floor_kib" 'BEGIN{printf "%.2f", a/b}')" "<= 1.2"
