@@ -269,11 +269,9 @@ void frmdiduvor::buildMenus() {
 // Only these take the keyboard focus, in the designed order; labels, the
 // frame and the lines never do.
 void frmdiduvor::setTabOrderFromDesign() {
-    const QWidget* chain[] = {cmdspin_,     txtbets_,    cmdreset_, txtbank_,
+    QWidget* const chain[] = {cmdspin_,     txtbets_,    cmdreset_, txtbank_,
                               cmdtransfer_, lsthistory_, cmddblup_, cmddbldown_};
-    for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
-        setTabOrder(const_cast<QWidget*>(chain[i]), const_cast<QWidget*>(chain[i + 1]));
-    }
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i) setTabOrder(chain[i], chain[i + 1]);
 }
 
 // --- the window's own events -------------------------------------------------
@@ -291,12 +289,9 @@ void frmdiduvor::loadAboutWindow() {
 // Unloads the About and help windows if they are loaded; the main window
 // then closes and, with no window left, the process ends.
 void frmdiduvor::Form_Unload() {
-    if (unloaded_) return;
-    unloaded_ = true;
-    for (QDialog* dialog :
-         {static_cast<QDialog*>(about_.get()), static_cast<QDialog*>(help_.get())}) {
-        if (dialog && dialog->isVisible()) dialog->done(QDialog::Rejected);
-    }
+    // A window shown modally is closed, and unloaded where it was shown.
+    if (about_ && about_->isVisible()) about_->done(QDialog::Rejected);
+    if (help_ && help_->isVisible()) help_->done(QDialog::Rejected);
     if (about_ && !about_->isVisible()) about_.reset();
     if (help_ && !help_->isVisible()) help_.reset();
 }

@@ -112,7 +112,6 @@ class frmdiduvor : public QMainWindow, public TableView {
     std::unique_ptr<frmabout> about_;
     std::unique_ptr<frmhelp> help_;
     int aboutLoads_ = 0;
-    bool unloaded_ = false;
 };
 
 }  // namespace torvane::ui
