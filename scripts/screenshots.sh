@@ -6,4 +6,4 @@ cd "$here"
 scripts/deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/release -j "$(nproc)" --target torvane_screenshots
-build/release/tests/ui/torvane_screenshots docs
+build/release/tools/torvane_screenshots docs
