@@ -28,6 +28,8 @@ class Table {
     Table(TableView& view, TableServices& services) : view_(view), services_(services) {}
 
     const TableState& state() const { return state_; }
+    // For setting up a position directly (tests, benchmarks); handlers are
+    // the only writers in play.
     TableState& state() { return state_; }
 
     // The event boundary: runs one handler; a failure stops it where it arose,
