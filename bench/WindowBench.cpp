@@ -46,8 +46,7 @@ BENCHMARK(WindowSpin)->Unit(benchmark::kMicrosecond);
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    torvane::ui::installFontSubstitutes();
-    torvane::ui::loadPictures();
+    torvane::ui::setUpResources();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -17,8 +17,7 @@ using torvane::ui::frmdiduvor;
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    torvane::ui::installFontSubstitutes();
-    torvane::ui::loadPictures();
+    torvane::ui::setUpResources();
     const QDir out(argc > 1 ? argv[1] : ".");
 
     frmdiduvor window;

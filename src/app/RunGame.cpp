@@ -47,8 +47,7 @@ int runGame(int& argc, char** argv, const std::function<void(ui::frmdiduvor&)>& 
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(QString::fromStdString(Table::versionText()));
-    ui::loadPictures();
-    ui::installFontSubstitutes();
+    ui::setUpResources();
 
     ui::frmdiduvor window;
     window.Form_Load();  // before the window is first shown

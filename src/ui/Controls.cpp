@@ -7,6 +7,7 @@
 #include <QSvgRenderer>
 #include <cmath>
 
+#include "game/Table.h"
 #include "ui/Design.h"
 
 namespace torvane::ui {
@@ -15,36 +16,30 @@ void BetBox::mouseReleaseEvent(QMouseEvent* event) {
     int button = 0;
     switch (event->button()) {
         case Qt::LeftButton:
-            button = 1;
+            button = kLeftButton;
             break;
         case Qt::RightButton:
-            button = 2;
+            button = kRightButton;
             break;
         case Qt::MiddleButton:
-            button = 4;
+            button = kMiddleButton;
             break;
         default:
             break;
     }
     const Qt::KeyboardModifiers mods = event->modifiers();
-    const int shift = (mods.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-                      (mods.testFlag(Qt::ControlModifier) ? 2 : 0) |
-                      (mods.testFlag(Qt::AltModifier) ? 4 : 0);
+    const int shift = (mods.testFlag(Qt::ShiftModifier) ? kShiftMask : 0) |
+                      (mods.testFlag(Qt::ControlModifier) ? kCtrlMask : 0) |
+                      (mods.testFlag(Qt::AltModifier) ? kAltMask : 0);
     event->accept();
     if (button != 0) {
-        const QPointF at = event->position() * 15.0;
+        const QPointF at = event->position() * kTwipsPerPixel;
         emit mouseUp(button, shift, static_cast<float>(at.x()), static_cast<float>(at.y()));
     }
 }
 
 QRect CaptionButton::captionRect() const {
     return rect().adjusted(3, 2, -3, -2);
-}
-
-QSize CaptionButton::sizeHint() const {
-    const QRect r = fontMetrics().boundingRect(QRect(0, 0, width() > 0 ? width() - 6 : 200, 1000),
-                                               Qt::AlignCenter | Qt::TextWordWrap, text());
-    return r.size() + QSize(6, 4);
 }
 
 void CaptionButton::paintEvent(QPaintEvent*) {

@@ -29,7 +29,6 @@ class CaptionButton : public QPushButton {
     Q_OBJECT
   public:
     using QPushButton::QPushButton;
-    QSize sizeHint() const override;
     // The rectangle the caption is drawn in.
     QRect captionRect() const;
 

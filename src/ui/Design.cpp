@@ -15,13 +15,6 @@ QStringList facesFor(const QString& designed) {
 
 }  // namespace
 
-// Lets fonts named by their designed face (QFont("Arial")) resolve too.
-void installFontSubstitutes() {
-    for (const char* designed : {"MS Sans Serif", "Arial"}) {
-        QFont::insertSubstitutions(designed, facesFor(designed));
-    }
-}
-
 // Names the installed faces directly, so no time goes into looking for a
 // face that is not there.
 QFont designFont(const char* family, double points, bool bold) {
@@ -41,7 +34,13 @@ static void registerPictures() {
 }
 
 namespace torvane::ui {
-void loadPictures() {
+
+void setUpResources() {
     registerPictures();
+    // Lets fonts named by their designed face (QFont("Arial")) resolve too.
+    for (const char* designed : {"MS Sans Serif", "Arial"}) {
+        QFont::insertSubstitutions(designed, facesFor(designed));
+    }
 }
+
 }  // namespace torvane::ui

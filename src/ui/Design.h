@@ -10,11 +10,14 @@
 // at 96 dots per inch. Qt's high-DPI scaling takes it from there.
 namespace torvane::ui {
 
+inline constexpr double kTwipsPerPixel = 15.0;
+
+// Twips to whole pixels, rounded; and to fractional pixels.
 constexpr int px(int twips) {
     return (twips + (twips >= 0 ? 7 : -7)) / 15;
 }
 constexpr double pxF(double twips) {
-    return twips / 15.0;
+    return twips / kTwipsPerPixel;
 }
 
 inline QRect twipsRect(int left, int top, int width, int height) {
@@ -30,10 +33,10 @@ inline constexpr Rgb kBetBoxGreen{0, 128, 0};
 inline constexpr Rgb kLightYellow{255, 255, 192};
 
 // The designed faces, "MS Sans Serif" and "Arial", resolve to faces Debian
-// ships through font substitution.
-void installFontSubstitutes();
-// Registers the compiled-in pictures; call once before the first window.
-void loadPictures();
+// ships.
+// Registers the compiled-in pictures and the font substitutes; call once,
+// after the application object exists and before the first window.
+void setUpResources();
 QFont designFont(const char* family, double points, bool bold = false);
 inline QFont windowFont() {
     return designFont("MS Sans Serif", 8.25);

@@ -9,7 +9,6 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    torvane::ui::installFontSubstitutes();
-    torvane::ui::loadPictures();
+    torvane::ui::setUpResources();
     return RUN_ALL_TESTS();
 }
