@@ -1,8 +1,9 @@
 // Each game handler against the in-memory view, through the event boundary.
 #include <benchmark/benchmark.h>
 
-#include "game/FakeTable.h"
 #include "game/Generator.h"
+#include "game/Table.h"
+#include "support/FakeView.h"
 
 namespace torvane {
 namespace {
@@ -24,14 +25,14 @@ struct BenchTable {
     testing::FakeView view;
     BenchServices services;
     Table table{view, services};
-    BenchTable() { table.Form_Load(); }
+    BenchTable() { table.load(); }
 };
 
 void Spin(benchmark::State& state) {
     BenchTable t;
     t.services.second = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        t.table.fire("The spin", [&] { t.table.cmdspin_Click(); });
+        t.table.spin();
         t.view.bank = "1000";
     }
 }
@@ -42,7 +43,7 @@ void BetPlaceAndWithdraw(benchmark::State& state) {
     BenchTable t;
     Amount button = kLeftButton;
     for (auto _ : state) {
-        t.table.fire("The bet", [&] { t.table.lblleft_MouseUp(button, 0, 0, 0); });
+        t.table.bet(Box::Left, button);
         button = button == kLeftButton ? kRightButton : kLeftButton;
     }
 }
@@ -52,7 +53,7 @@ void DoubleIncrement(benchmark::State& state) {
     BenchTable t;
     for (auto _ : state) {
         t.view.bets = "25";
-        t.table.fire("Doubling", [&] { t.table.cmddblup_Click(); });
+        t.table.doubleIncrement();
     }
 }
 BENCHMARK(DoubleIncrement);
@@ -61,7 +62,7 @@ void HalveIncrement(benchmark::State& state) {
     BenchTable t;
     for (auto _ : state) {
         t.view.bets = "100";
-        t.table.fire("Halving", [&] { t.table.cmddbldown_Click(); });
+        t.table.halveIncrement();
     }
 }
 BENCHMARK(HalveIncrement);
@@ -71,7 +72,7 @@ void Transfer(benchmark::State& state) {
     for (auto _ : state) {
         t.table.state().winnings = 75;
         t.view.bank = "1000";
-        t.table.fire("The transfer", [&] { t.table.cmdtransfer_Click(); });
+        t.table.transfer();
     }
 }
 BENCHMARK(Transfer);
@@ -79,7 +80,7 @@ BENCHMARK(Transfer);
 void NewGame(benchmark::State& state) {
     BenchTable t;
     for (auto _ : state) {
-        t.table.fire("The new game", [&] { t.table.cmdreset_Click(); });
+        t.table.newGame();
     }
 }
 BENCHMARK(NewGame);

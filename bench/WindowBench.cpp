@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "ui/Design.h"
+#include "ui/QtDesktopServices.h"
 #include "ui/frmdiduvor.h"
 
 namespace {
@@ -20,10 +21,16 @@ class PaintCounter : public QObject {
     }
 };
 
+// The program's own services, silent, at the clock's last second.
+class BenchServices : public torvane::ui::QtDesktopServices {
+  public:
+    void showMessage(const torvane::Message&) override {}
+    int secondOfMinute() override { return 59; }
+};
+
 void WindowSpin(benchmark::State& state) {
-    torvane::ui::frmdiduvor window;
-    window.services().messageHook = [](const torvane::Message&) {};
-    window.services().clockHook = [] { return 59; };
+    BenchServices services;
+    torvane::ui::frmdiduvor window(services);
     window.Form_Load();
     window.show();
     // Let the offscreen platform expose the window, so repaints really paint.

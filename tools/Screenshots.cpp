@@ -8,11 +8,24 @@
 #include <cstdio>
 
 #include "ui/Design.h"
+#include "ui/QtDesktopServices.h"
 #include "ui/frmabout.h"
 #include "ui/frmdiduvor.h"
 #include "ui/frmhelp.h"
 
 using torvane::ui::frmdiduvor;
+
+namespace {
+
+// The program's own services with a clock the tool sets, so the pictures
+// show the same spins on every run.
+class ScriptedClock : public torvane::ui::QtDesktopServices {
+  public:
+    int second = 0;
+    int secondOfMinute() override { return second; }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -20,16 +33,15 @@ int main(int argc, char* argv[]) {
     torvane::ui::setUpResources();
     const QDir out(argc > 1 ? argv[1] : ".");
 
-    frmdiduvor window;
+    ScriptedClock services;
+    frmdiduvor window(services);
     window.Form_Load();
     window.show();
-    int second = 0;
-    window.services().clockHook = [&second] { return second; };
     const int seconds[] = {17, 41, 8, 33, 52, 26};
     for (int s : seconds) {
         window.lblleft_MouseUp(1, 0, 0, 0);
         window.lblright_MouseUp(1, 0, 0, 0);
-        second = s;
+        services.second = s;
         window.cmdspin_Click();
     }
     window.lblmiddle_MouseUp(1, 0, 0, 0);

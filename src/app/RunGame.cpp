@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "game/Message.h"
 #include "ui/Design.h"
+#include "ui/QtDesktopServices.h"
 #include "ui/frmdiduvor.h"
 
 namespace torvane {
@@ -25,7 +26,7 @@ void print(std::FILE* stream, const QString& text) {
 
 }  // namespace
 
-int runGame(int& argc, char** argv, const std::function<void(ui::frmdiduvor&)>& started) {
+int runGame(int& argc, char** argv, const StartedHook& started) {
     // Read before any window system is touched, so --help, --version and
     // --screenshot work without a display.
     const CommandLine command = parseCommandLine(rawArguments(argc, argv));
@@ -49,7 +50,8 @@ int runGame(int& argc, char** argv, const std::function<void(ui::frmdiduvor&)>& 
     QApplication::setApplicationVersion(QString::fromStdString(Table::versionText()));
     ui::setUpResources();
 
-    ui::frmdiduvor window;
+    ui::QtDesktopServices services;
+    ui::frmdiduvor window(services);
     window.Form_Load();  // before the window is first shown
     window.show();
 
@@ -64,7 +66,10 @@ int runGame(int& argc, char** argv, const std::function<void(ui::frmdiduvor&)>& 
         }
         return kExitOk;
     }
-    if (started) QTimer::singleShot(0, &window, [&window, &started] { started(window); });
+    if (started) {
+        QTimer::singleShot(0, &window,
+                           [&window, &services, &started] { started(window, services); });
+    }
     return QApplication::exec();
 }
 

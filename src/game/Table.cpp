@@ -4,8 +4,29 @@
 
 namespace torvane {
 
-Message Table::failureMessage(std::string_view action, const TableFailure& failure) {
-    return Message{std::string(action) + " could not be completed: " + failure.what() +
+// What the failure message calls each event: "<action> could not be completed".
+const char* Table::actionText(Event event) {
+    switch (event) {
+        case Event::Load:
+            return "Starting the table";
+        case Event::Spin:
+            return "The spin";
+        case Event::Bet:
+            return "The bet";
+        case Event::DoubleIncrement:
+            return "Doubling the increment";
+        case Event::HalveIncrement:
+            return "Halving the increment";
+        case Event::Transfer:
+            return "The transfer of winnings";
+        case Event::NewGame:
+            break;
+    }
+    return "The new game";
+}
+
+Message Table::failureMessage(Event event, const TableFailure& failure) {
+    return Message{std::string(actionText(event)) + " could not be completed: " + failure.what() +
                        ".\n\nWhat was done before that point stands; play goes on.",
                    MessageStyle::Critical, kAppTitle};
 }
@@ -17,6 +38,43 @@ std::string Table::versionText() {
 
 std::string Table::windowTitle() {
     return "   Diduvor 3/1 V" + versionText();
+}
+
+bool Table::load() {
+    return fire(Event::Load, [this] { Form_Load(); });
+}
+bool Table::spin() {
+    return fire(Event::Spin, [this] { cmdspin_Click(); });
+}
+bool Table::bet(Box box, Amount button, Amount shift, float x, float y) {
+    return fire(Event::Bet, [&] {
+        switch (box) {
+            case Box::Left:
+                lblleft_MouseUp(button, shift, x, y);
+                break;
+            case Box::Middle:
+                lblmiddle_MouseUp(button, shift, x, y);
+                break;
+            case Box::Right:
+                lblright_MouseUp(button, shift, x, y);
+                break;
+        }
+    });
+}
+bool Table::doubleIncrement() {
+    return fire(Event::DoubleIncrement, [this] { cmddblup_Click(); });
+}
+bool Table::halveIncrement() {
+    return fire(Event::HalveIncrement, [this] { cmddbldown_Click(); });
+}
+bool Table::transfer() {
+    return fire(Event::Transfer, [this] { cmdtransfer_Click(); });
+}
+bool Table::newGame() {
+    return fire(Event::NewGame, [this] { cmdreset_Click(); });
+}
+bool Table::newGameFromMenu() {
+    return fire(Event::NewGame, [this] { newgame_Click(); });
 }
 
 void Table::Form_Load() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "game/Failures.h"
 #include "game/TableState.h"
@@ -21,29 +20,33 @@ inline constexpr Amount kAltMask = 4;
 // their control and event. Each handler reads its inputs from the view,
 // applies the rules to the state and writes the results back. A handler stops
 // with a TableFailure where a text is not a number or an amount leaves the
-// 16-bit range; run every event through fire() so that the failure is
-// reported and play goes on.
+// 16-bit range; the event members (spin(), bet(), ...) run the handlers
+// so that the failure is reported and play goes on.
 class Table {
   public:
     Table(TableView& view, TableServices& services) : view_(view), services_(services) {}
 
     const TableState& state() const { return state_; }
-    // For setting up a position directly (tests, benchmarks); handlers are
-    // the only writers in play.
+    // The state for writing, to set up a position directly. Only the testing
+    // library (tests/support) and the benchmarks use it; in play the handlers
+    // are the only writers.
     TableState& state() { return state_; }
 
-    // The event boundary: runs one handler; a failure stops it where it arose,
-    // keeps what it had stored, and is shown to the player as a critical
-    // message naming `action` ("The spin") and the reason.
-    template <class Handler>
-    void fire(std::string_view action, Handler&& handler) {
-        try {
-            handler();
-        } catch (const TableFailure& failure) {
-            services_.showMessage(failureMessage(action, failure));
-        }
-    }
-    static Message failureMessage(std::string_view action, const TableFailure& failure);
+    // The player's events. Each runs its handler through the failure
+    // boundary: a failure stops the handler where it arose, keeps what it had
+    // stored, and is shown to the player as one critical message naming the
+    // action ("The spin could not be completed: ...") and the reason; play
+    // goes on. Each returns true when the handler ran to its end (a refusal
+    // with its own message included) and false when a failure stopped it.
+    bool load();                                        // Form_Load
+    bool spin();                                        // cmdspin_Click
+    bool bet(Box box, Amount button, Amount shift = 0,  // lblleft/lblmiddle/lblright_MouseUp
+             float x = 0, float y = 0);
+    bool doubleIncrement();  // cmddblup_Click
+    bool halveIncrement();   // cmddbldown_Click
+    bool transfer();         // cmdtransfer_Click
+    bool newGame();          // cmdreset_Click, the New Game button
+    bool newGameFromMenu();  // newgame_Click, View > New Game
 
     // Start-up and New Game.
     void Form_Load();
@@ -67,6 +70,22 @@ class Table {
     static std::string versionText();
 
   private:
+    // The events, each with the action its failure message names.
+    enum class Event { Load, Spin, Bet, DoubleIncrement, HalveIncrement, Transfer, NewGame };
+
+    template <class Handler>
+    bool fire(Event event, Handler&& handler) {
+        try {
+            handler();
+            return true;
+        } catch (const TableFailure& failure) {
+            services_.showMessage(failureMessage(event, failure));
+            return false;
+        }
+    }
+    static const char* actionText(Event event);
+    static Message failureMessage(Event event, const TableFailure& failure);
+
     struct BetRow;
     static const BetRow kLeftRow;
     static const BetRow kMiddleRow;

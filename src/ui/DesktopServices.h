@@ -1,38 +1,37 @@
 #pragma once
 
-#include <QUrl>
-#include <functional>
-
-#include "game/Generator.h"
 #include "game/TableView.h"
 
+class QUrl;
 class QWidget;
 
 namespace torvane::ui {
 
-// The services the game table asks of the desktop: modal message boxes, the
-// clock, the generator, loading the About window, and opening addresses.
-// Each can be replaced, for tests, by setting its hook.
+// Everything the windows ask of the desktop: the game table's services
+// (modal message boxes, loading the About window, the clock's second, the
+// generator), showing the help and About windows modally and unloading them,
+// and handing addresses to the desktop. The program builds one
+// implementation (QtDesktopServices) and the main window takes it; tests and
+// tools pass their own.
 class DesktopServices : public TableServices {
   public:
-    explicit DesktopServices(QWidget* owner) : owner_(owner) {}
+    // The main window: the owner of the message boxes and of the help and
+    // About windows. Set by the main window when it is built.
+    virtual void setMainWindow(QWidget* window) = 0;
 
-    void showMessage(const Message& message) override;
-    void loadAboutWindow() override;
-    int secondOfMinute() override;
-    float nextRandom() override;
+    // Shows the help window modally, built afresh with its text; returns
+    // when the player has closed it, which unloads it.
+    virtual void showHelpWindow() = 0;
+    // Shows the About window modally, loading it first if it is not loaded;
+    // returns when the player has closed it, which unloads it.
+    virtual void showAboutWindow() = 0;
+    // Unloads the About window, then the help window: a window shown
+    // modally is closed and freed once its showing has returned; a window
+    // loaded hidden is freed now.
+    virtual void unloadWindows() = 0;
+
     // Hands an address to the desktop; the result is ignored.
-    void openUrl(const QUrl& url);
-
-    std::function<void(const Message&)> messageHook;
-    std::function<void()> aboutLoader;
-    std::function<int()> clockHook;
-    std::function<float()> randomHook;
-    std::function<void(const QUrl&)> urlHook;
-
-  private:
-    QWidget* owner_;
-    Generator generator_;
+    virtual void openUrl(const QUrl& url) = 0;
 };
 
 }  // namespace torvane::ui

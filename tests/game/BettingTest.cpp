@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakeTable.h"
+#include "support/TableFixture.h"
 
 namespace torvane::testing {
 namespace {
@@ -41,7 +41,7 @@ TEST_P(EveryBox, MiddleButtonPlacesAndModifiersAndPositionDoNotMatter) {
     EXPECT_EQ(t.view.bank, "1000");
 
     TableFixture far;
-    far.table.lblleft_MouseUp(kLeftButton, 0, -1e9f, 3e7f);
+    far.table.bet(Box::Left, kLeftButton, 0, -1e9f, 3e7f);
     EXPECT_EQ(far.view.stakes[Box::Left], "25");
 }
 
@@ -153,16 +153,7 @@ TEST_P(EveryBox, PlacingAtTheMaximumChargesOnlyWhatTheStakeRoseBy) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, EveryBox, ::testing::Values(Box::Left, Box::Middle, Box::Right),
-                         [](const auto& info) {
-                             switch (info.param) {
-                                 case Box::Left:
-                                     return "Left";
-                                 case Box::Middle:
-                                     return "Middle";
-                                 default:
-                                     return "Right";
-                             }
-                         });
+                         [](const auto& info) { return std::string(boxName(info.param)); });
 
 TEST(MessagesShowTheOldValues, TheMaximumBetMessageComesBeforeTheWriteBack) {
     // A message service that looks at the controls while the box is open.
@@ -179,9 +170,9 @@ TEST(MessagesShowTheOldValues, TheMaximumBetMessageComesBeforeTheWriteBack) {
     Peeking services;
     services.view = &view;
     Table table(view, services);
-    table.Form_Load();
+    table.load();
     view.stakes[Box::Middle] = "4990";
-    table.lblmiddle_MouseUp(kLeftButton, 0, 0, 0);
+    table.bet(Box::Middle, kLeftButton);
     EXPECT_EQ(services.bankSeen, "1000");
     EXPECT_EQ(services.stakeSeen, "4990");
     EXPECT_EQ(view.stakes[Box::Middle], "5000");

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakeTable.h"
+#include "support/TableFixture.h"
 
 namespace torvane::testing {
 namespace {
@@ -47,7 +47,7 @@ TEST(Chart, RoundsHalvesToEven) {
 TEST(Chart, RefusedPressesCountSoTheBarsFallShort) {
     TableFixture t;
     t.view.bank = "0";
-    t.spinRefused();
+    t.spinAsScripted();
     t.view.bank = "1000";
     t.spin(3);
     EXPECT_EQ(t.state().windowSpins, 2);
@@ -74,7 +74,7 @@ TEST(Chart, RefusalsCanCarryTheWindowPastFifty) {
     TableFixture t;
     for (int i = 0; i < 49; ++i) t.spin(1);
     t.view.bank = "0";
-    for (int i = 0; i < 3; ++i) t.spinRefused();
+    for (int i = 0; i < 3; ++i) t.spinAsScripted();
     EXPECT_EQ(t.state().windowSpins, 52);
     t.view.bank = "1000";
     t.spin(1);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakeTable.h"
+#include "support/TableFixture.h"
 
 namespace torvane::testing {
 namespace {
@@ -13,6 +13,26 @@ struct Step {
     const char* shown;
     bool message;
 };
+
+void PrintTo(const Step& s, std::ostream* os) {
+    *os << '"' << s.typed << "\" gives \"" << s.shown << '"'
+        << (s.message ? " with the message" : "");
+}
+
+// "From1250", "FromMinus30", "From12_5": the typed text as a test name.
+std::string stepName(const ::testing::TestParamInfo<Step>& info) {
+    std::string name = "From";
+    for (const char* c = info.param.typed; *c != 0; ++c) {
+        if (*c == '-') {
+            name += "Minus";
+        } else if (*c == '.') {
+            name += '_';
+        } else {
+            name += *c;
+        }
+    }
+    return name;
+}
 
 class Doubling : public ::testing::TestWithParam<Step> {};
 class Halving : public ::testing::TestWithParam<Step> {};
@@ -48,13 +68,15 @@ INSTANTIATE_TEST_SUITE_P(Increments, Doubling,
                          ::testing::Values(Step{"1250", "2500", false}, Step{"1251", "2500", true},
                                            Step{"0", "0", false}, Step{"-30", "-60", false},
                                            Step{"10", "20", false}, Step{"12.5", "24", false},
-                                           Step{"16383", "2500", true}));
+                                           Step{"16383", "2500", true}),
+                         stepName);
 
 INSTANTIATE_TEST_SUITE_P(Increments, Halving,
                          ::testing::Values(Step{"50", "25", false}, Step{"25", "25", true},
                                            Step{"75", "38", false}, Step{"51", "26", false},
                                            Step{"53", "26", false}, Step{"0", "25", true},
-                                           Step{"-100", "25", true}, Step{"9000", "4500", false}));
+                                           Step{"-100", "25", true}, Step{"9000", "4500", false}),
+                         stepName);
 
 TEST(Doubling, BeyondSixteenBitsIsReportedAndLeavesTheText) {
     TableFixture t;

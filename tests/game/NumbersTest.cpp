@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
 #include <set>
 
@@ -92,6 +93,17 @@ TEST(Columns, ZeroHasNoneAndTheRestFollowTheRemainder) {
     EXPECT_EQ(columnOf(35), Column::Middle);
     EXPECT_EQ(columnOf(3), Column::Right);
     EXPECT_EQ(columnOf(36), Column::Right);
+}
+
+// The sequence from the fixed seed: the first values of the classic BASIC
+// generator (0.7055475, 0.533424, 0.5795186, ...), each an exact multiple of
+// 2^-24. A wrong seed, multiplier, increment or mask changes them.
+TEST(GeneratorTest, StartsWithTheSequenceOfTheFixedSeed) {
+    Generator g;
+    for (const std::uint32_t expected :
+         {11837123u, 8949370u, 9722709u, 4858052u, 5065847u, 12997982u}) {
+        EXPECT_EQ(g.next(), static_cast<float>(expected) / 16777216.0f);
+    }
 }
 
 TEST(GeneratorTest, RestartsIdenticallyAndStaysInTheUnitInterval) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakeTable.h"
+#include "support/TableFixture.h"
 
 namespace torvane::testing {
 namespace {
@@ -13,7 +13,7 @@ TEST(FundsCheck, AnEmptyBankWithoutStakesRefusesAndOnlyCountsThePress) {
         TableFixture t;
         t.view.bank = bank;
         t.services.second = 5;
-        t.spinRefused();
+        t.spinAsScripted();
         ASSERT_EQ(t.services.messages.size(), 1u) << bank;
         EXPECT_EQ(t.lastMessage(), kNoFunds);
         EXPECT_EQ(t.state().windowSpins, 1);
@@ -44,7 +44,7 @@ TEST(Draw, SecondZeroDrawsZeroWithoutConsumingTheGenerator) {
     TableFixture t;
     t.services.second = 0;
     t.services.randoms = {0.5f};
-    t.spinRefused();  // a normal spin: the bank holds 1000
+    t.spinAsScripted();  // a normal spin: the bank holds 1000
     EXPECT_EQ(t.services.randomsTaken, 0);
     EXPECT_EQ(t.view.cells[0], kCellBrightGreen);
     EXPECT_EQ(t.view.history.back(), "0001   0");
@@ -54,12 +54,30 @@ TEST(Draw, SecondSConsumesSValuesAndTheLastOneDecides) {
     TableFixture t;
     t.services.second = 4;
     t.services.randoms = {0.99f, 0.0f, 0.5f, 10.5f / 37, 0.7f};
-    t.spinRefused();
+    t.spinAsScripted();
     EXPECT_EQ(t.services.randomsTaken, 4);
     EXPECT_EQ(t.services.randoms.size(), 1u);
     EXPECT_EQ(t.view.history.back(), "0001   10");
     EXPECT_EQ(t.view.cells[10], kCellBrightGreen);
     EXPECT_EQ(t.view.brightCells(), 1);
+}
+
+// Every second of the clock: the spin takes exactly that many values and the
+// last one decides, so the generator advances by the second on every spin.
+TEST(Draw, TakesOneGeneratorValuePerSecondOfTheClock) {
+    for (int second = 0; second < 60; ++second) {
+        TableFixture t;
+        t.services.second = second;
+        for (int i = 0; i < second; ++i) {
+            t.services.randoms.push_back((static_cast<float>(i % 37) + 0.5f) / 37);
+        }
+        t.services.randoms.push_back(0.99f);  // never taken
+        ASSERT_TRUE(t.spinAsScripted());
+        EXPECT_EQ(t.services.randomsTaken, second);
+        EXPECT_EQ(t.services.randoms.size(), 1u);
+        const int expected = second == 0 ? 0 : (second - 1) % 37;
+        EXPECT_EQ(t.view.history.back(), "0001   " + std::to_string(expected)) << second;
+    }
 }
 
 TEST(Draw, OnlyTheDrawnCellIsBright) {
@@ -75,7 +93,7 @@ TEST(Draw, AGeneratorOutsideTheUnitIntervalStillLandsOnTheTable) {
     TableFixture t;
     t.services.second = 2;
     t.services.randoms = {-0.5f, 1.0f};
-    t.spinRefused();
+    t.spinAsScripted();
     EXPECT_EQ(t.view.cells[36], kCellBrightGreen);
 }
 
@@ -85,6 +103,11 @@ struct PayoutCase {
     int number;
     int won;
 };
+
+void PrintTo(const PayoutCase& c, std::ostream* os) {
+    *os << c.name << ": stakes " << c.left << "/" << c.middle << "/" << c.right << ", number "
+        << c.number;
+}
 
 class Payout : public ::testing::TestWithParam<PayoutCase> {};
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakeTable.h"
+#include "support/TableFixture.h"
 
 namespace torvane::testing {
 namespace {
@@ -24,7 +24,7 @@ TEST(Startup, AnUnreadableStartingBankIsReportedNotFatal) {
     FakeServices services;
     view.bank = "lots";
     Table table(view, services);
-    table.fire("Starting the table", [&] { table.Form_Load(); });
+    EXPECT_FALSE(table.load());
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].style, MessageStyle::Critical);
     EXPECT_EQ(services.messages[0].title, "Torvane");
@@ -38,9 +38,9 @@ class NewGame : public ::testing::TestWithParam<bool> {
   protected:
     void press() {
         if (GetParam()) {
-            t.table.newgame_Click();  // View > New Game
+            EXPECT_TRUE(t.table.newGameFromMenu());  // View > New Game
         } else {
-            t.table.cmdreset_Click();  // the New Game button
+            EXPECT_TRUE(t.table.newGame());  // the New Game button
         }
     }
     TableFixture t;
@@ -85,7 +85,9 @@ TEST_P(NewGame, AfterThirtySpinsKeepsThePressCountButNotTheHits) {
               0);
 }
 
-INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, NewGame, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(ButtonAndMenu, NewGame, ::testing::Bool(), [](const auto& info) {
+    return info.param ? "FromTheMenu" : "FromTheButton";
+});
 
 }  // namespace
 }  // namespace torvane::testing

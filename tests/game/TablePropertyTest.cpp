@@ -8,7 +8,7 @@
 #include <optional>
 #include <ostream>
 
-#include "FakeTable.h"
+#include "support/TableFixture.h"
 
 namespace torvane::testing {
 namespace {
@@ -18,19 +18,11 @@ struct Model {};  // the invariants below need no model of their own
 struct Sut : TableFixture {
     bool failed = false;  // the last action stopped with a failure
 
-    // Runs one handler through the event boundary, noting whether it failed.
-    template <class Handler>
-    void act(Handler&& handler) {
-        failed = false;
+    // Runs one event member, noting whether a failure stopped its handler.
+    template <class Event>
+    void act(Event&& event) {
         const std::size_t before = services.messages.size();
-        table.fire("The action", [&] {
-            try {
-                handler();
-            } catch (const TableFailure&) {
-                failed = true;
-                throw;
-            }
-        });
+        failed = !event();
         if (failed) {
             RC_ASSERT(services.messages.size() == before + 1);
             RC_ASSERT(lastMessage().style == MessageStyle::Critical);
@@ -102,19 +94,7 @@ struct ClickBox : Command {
         } catch (const TableFailure&) {
         }
         const Amount stakeBefore = readStrict(sut.view.stakes.at(box), "");
-        sut.act([&] {
-            switch (box) {
-                case Box::Left:
-                    sut.table.lblleft_MouseUp(button, shift, 1, 1);
-                    break;
-                case Box::Middle:
-                    sut.table.lblmiddle_MouseUp(button, shift, 1, 1);
-                    break;
-                case Box::Right:
-                    sut.table.lblright_MouseUp(button, shift, 1, 1);
-                    break;
-            }
-        });
+        sut.act([&] { return sut.table.bet(box, button, shift, 1, 1); });
         if (!before) RC_ASSERT(sut.failed);
         if (sut.failed) return;
         RC_ASSERT(sut.bankPlusStakes() == *before);  // no money lost or made
@@ -146,7 +126,7 @@ struct Spin : Command {
         sut.services.randoms.assign(randoms.begin(), randoms.end());
         const std::size_t lines = sut.view.history.size();
         const std::size_t messages = sut.services.messages.size();
-        sut.act([&] { sut.table.cmdspin_Click(); });
+        sut.act([&] { return sut.table.spin(); });
         const bool refused = sut.services.messages.size() > messages && !sut.failed &&
                              sut.lastMessage().title == "No Funds Available";
         if (refused) {
@@ -163,7 +143,7 @@ struct Spin : Command {
 
 struct DoubleUp : Command {
     void run(const Model&, Sut& sut) const override {
-        sut.act([&] { sut.table.cmddblup_Click(); });
+        sut.act([&] { return sut.table.doubleIncrement(); });
         if (!sut.failed) RC_ASSERT(sut.state().increment <= 2500);
     }
     void show(std::ostream& os) const override { os << "double the increment"; }
@@ -171,7 +151,7 @@ struct DoubleUp : Command {
 
 struct Halve : Command {
     void run(const Model&, Sut& sut) const override {
-        sut.act([&] { sut.table.cmddbldown_Click(); });
+        sut.act([&] { return sut.table.halveIncrement(); });
         if (!sut.failed) RC_ASSERT(sut.state().increment >= 25);
     }
     void show(std::ostream& os) const override { os << "halve the increment"; }
@@ -180,7 +160,7 @@ struct Halve : Command {
 struct Transfer : Command {
     void run(const Model&, Sut& sut) const override {
         const Amount winnings = sut.state().winnings;
-        sut.act([&] { sut.table.cmdtransfer_Click(); });
+        sut.act([&] { return sut.table.transfer(); });
         if (sut.failed) RC_ASSERT(sut.state().winnings == winnings);
     }
     void show(std::ostream& os) const override { os << "transfer"; }
@@ -188,7 +168,7 @@ struct Transfer : Command {
 
 struct NewGame : Command {
     void run(const Model&, Sut& sut) const override {
-        sut.act([&] { sut.table.cmdreset_Click(); });
+        sut.act([&] { return sut.table.newGame(); });
         RC_ASSERT(!sut.failed);
         RC_ASSERT(sut.view.bank == "1000");
     }

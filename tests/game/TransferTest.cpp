@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakeTable.h"
+#include "support/TableFixture.h"
 
 namespace torvane::testing {
 namespace {
@@ -46,11 +46,14 @@ TEST(Transfer, WithNothingWonIsRefusedAndChangesNothing) {
 TEST(Transfer, AnUnreadableBankKeepsTheWinningsUnbanked) {
     Won t;
     t.view.bank = "lots";
-    t.transfer();
+    EXPECT_FALSE(t.transfer());
     ASSERT_EQ(t.services.messages.size(), 1u);
     EXPECT_EQ(t.lastMessage().title, "Torvane");
-    EXPECT_NE(t.lastMessage().prompt.find("The transfer could not be completed"),
-              std::string::npos);
+    EXPECT_EQ(t.lastMessage().prompt.rfind("The transfer of winnings could not be completed: the "
+                                           "money in the bank (\"lots\") is not a number.",
+                                           0),
+              0u)
+        << t.lastMessage().prompt;
     EXPECT_EQ(t.view.bank, "lots");
     EXPECT_EQ(t.state().winnings, 75);
     EXPECT_EQ(t.view.win, "R75");

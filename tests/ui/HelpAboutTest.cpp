@@ -33,7 +33,7 @@ void whileHelpIsOpen(WindowFixture& f, F inside) {
     bool ran = false;
     QTimer::singleShot(0, [&] {
         ran = true;
-        inside(f.window.helpWindow());
+        inside(f.services.helpWindow());
     });
     f.action("help")->trigger();
     EXPECT_TRUE(ran);
@@ -61,7 +61,7 @@ TEST_F(HelpWindow, OpensAtItsPlaceAndClosesOnAClickOnTheText) {
         EXPECT_TRUE(help->isVisible());
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(150, 100));
     });
-    EXPECT_EQ(window.helpWindow(), nullptr);  // unloaded
+    EXPECT_EQ(services.helpWindow(), nullptr);  // unloaded
 }
 
 TEST_F(HelpWindow, EachOpeningBuildsTheWindowAfresh) {
@@ -87,7 +87,7 @@ void whileAboutIsOpen(WindowFixture& f, F inside) {
     bool ran = false;
     QTimer::singleShot(0, [&] {
         ran = true;
-        inside(f.window.aboutWindow());
+        inside(f.services.aboutWindow());
     });
     f.action("about")->trigger();
     EXPECT_TRUE(ran);
@@ -98,12 +98,12 @@ QString labelText(const frmabout* about, const char* name) {
 }
 
 TEST_F(AboutWindow, IsLoadedHiddenAtStartAndShownWithoutASecondLoad) {
-    ASSERT_NE(window.aboutWindow(), nullptr);
-    EXPECT_FALSE(window.aboutWindow()->isVisible());
-    EXPECT_EQ(window.aboutLoads(), 1);
+    ASSERT_NE(services.aboutWindow(), nullptr);
+    EXPECT_FALSE(services.aboutWindow()->isVisible());
+    EXPECT_EQ(services.aboutLoads, 1);
     whileAboutIsOpen(*this, [this](frmabout* about) {
         EXPECT_TRUE(about->isVisible());
-        EXPECT_EQ(window.aboutLoads(), 1);
+        EXPECT_EQ(services.aboutLoads, 1);
         EXPECT_EQ(labelText(about, "lblVersion"), "Version 1.0.18");
         EXPECT_EQ(labelText(about, "lblProductName"), "Torvane");
         EXPECT_EQ(about->size(), QSize(492, 283));
@@ -115,14 +115,14 @@ TEST_F(AboutWindow, IsLoadedHiddenAtStartAndShownWithoutASecondLoad) {
         EXPECT_TRUE(version->alignment().testFlag(Qt::AlignRight));
         about->cmdok_Click();
     });
-    EXPECT_EQ(window.aboutWindow(), nullptr);
+    EXPECT_EQ(services.aboutWindow(), nullptr);
 
     whileAboutIsOpen(*this, [this](frmabout* about) {
-        EXPECT_EQ(window.aboutLoads(), 2);  // loaded again, its load handler run again
+        EXPECT_EQ(services.aboutLoads, 2);  // loaded again, its load handler run again
         EXPECT_EQ(labelText(about, "lblVersion"), "Version 1.0.18");
         QTest::mouseClick(about->findChild<QWidget*>("cmdok"), Qt::LeftButton);
     });
-    EXPECT_EQ(window.aboutWindow(), nullptr);
+    EXPECT_EQ(services.aboutWindow(), nullptr);
 }
 
 class AboutKeys : public WindowFixture, public ::testing::WithParamInterface<Qt::Key> {};
@@ -145,20 +145,23 @@ TEST_P(AboutKeys, AKeyThatTypesACharacterClosesIt) {
             about->cmdok_Click();
         }
     });
-    EXPECT_EQ(window.aboutWindow(), nullptr);
+    EXPECT_EQ(services.aboutWindow(), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, AboutKeys,
                          ::testing::Values(Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Q,
-                                           Qt::Key_7));
+                                           Qt::Key_7),
+                         [](const auto& info) {
+                             return QKeySequence(info.param).toString().toStdString();
+                         });
 
 using Shutdown = WindowFixture;
 
 TEST_F(Shutdown, ExitUnloadsTheHiddenAboutWindowAndClosesTheMainWindow) {
-    ASSERT_NE(window.aboutWindow(), nullptr);
+    ASSERT_NE(services.aboutWindow(), nullptr);
     action("exit")->trigger();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.aboutWindow(), nullptr);
+    EXPECT_EQ(services.aboutWindow(), nullptr);
 }
 
 TEST_F(Shutdown, ClosingWhileTheWindowsAreOpenUnloadsThemFirst) {
@@ -167,8 +170,8 @@ TEST_F(Shutdown, ClosingWhileTheWindowsAreOpenUnloadsThemFirst) {
         window.close();  // as the desktop would, e.g. at logout
         EXPECT_FALSE(help->isVisible());
     });
-    EXPECT_EQ(window.helpWindow(), nullptr);
-    EXPECT_EQ(window.aboutWindow(), nullptr);
+    EXPECT_EQ(services.helpWindow(), nullptr);
+    EXPECT_EQ(services.aboutWindow(), nullptr);
     EXPECT_FALSE(window.isVisible());
 }
 

@@ -50,8 +50,8 @@ TEST_F(MainWindow, AWholeGamePlaysThroughTheWidgets) {
     click("cmddbldown");
     click("cmddbldown");
     EXPECT_EQ(text("txtbets"), "25");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, "Minimum increment for Torvane is R25");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].prompt, "Minimum increment for Torvane is R25");
 
     click("cmdreset");
     EXPECT_EQ(text("txtbank"), "1000");
@@ -75,10 +75,14 @@ TEST_F(MainWindow, TheViewMenuNewGameDoesWhatTheButtonDoes) {
 TEST_F(MainWindow, AFailureIsReportedAndPlayGoesOn) {
     control<QLineEdit>("txtbank")->setText("plenty");
     click("lblleft");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "Torvane");
-    EXPECT_EQ(messages[0].style, MessageStyle::Critical);
-    EXPECT_NE(messages[0].prompt.find("not a number"), std::string::npos);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].title, "Torvane");
+    EXPECT_EQ(services.messages[0].style, MessageStyle::Critical);
+    EXPECT_EQ(services.messages[0].prompt.rfind("The bet could not be completed: the money in the "
+                                                "bank (\"plenty\") is not a number.",
+                                                0),
+              0u)
+        << services.messages[0].prompt;
     control<QLineEdit>("txtbank")->setText("500");
     click("lblleft");
     EXPECT_EQ(text("txtbank"), "475");
@@ -86,7 +90,7 @@ TEST_F(MainWindow, AFailureIsReportedAndPlayGoesOn) {
 
 // The real message box: modal, with the given title, text and icon, and OK.
 TEST_F(MainWindow, ARefusalShowsAModalCriticalMessageBox) {
-    window.services().messageHook = nullptr;
+    services.realMessageBoxes = true;
     QString title, prompt;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
@@ -262,12 +266,12 @@ TEST_F(MainWindow, ScreenReadersCanTellWhatEachControlIsAndShows) {
 TEST_F(MainWindow, TheLinksGoToTheDesktopAndChangeNothing) {
     action("mailme")->trigger();
     action("email")->trigger();
-    ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0].scheme(), "mailto");
-    EXPECT_TRUE(opened[0].toString().endsWith("@example.org"));
-    EXPECT_EQ(opened[1].scheme(), "http");
-    EXPECT_EQ(opened[1].host(), "www.example.org");
-    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(services.opened.size(), 2u);
+    EXPECT_EQ(services.opened[0].scheme(), "mailto");
+    EXPECT_TRUE(services.opened[0].toString().endsWith("@example.org"));
+    EXPECT_EQ(services.opened[1].scheme(), "http");
+    EXPECT_EQ(services.opened[1].host(), "www.example.org");
+    EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(text("txtbank"), "1000");
     EXPECT_EQ(window.table().state(), TableState{.startBank = 1000});
 }

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "app/RunGame.h"
+#include "ui/QtDesktopServices.h"
 #include "ui/frmabout.h"
 #include "ui/frmdiduvor.h"
 
@@ -23,10 +24,12 @@ TEST(Process, ExitRightAfterStartEndsWithStatusZeroAndWritesNothing) {
     }
     bool aboutLoadedHidden = false;
     int argc = 1;
-    const int status = runGame(argc, args, [&](ui::frmdiduvor& window) {
-        aboutLoadedHidden = window.aboutWindow() != nullptr && !window.aboutWindow()->isVisible();
-        window.findChild<QAction*>("exit")->trigger();
-    });
+    const int status =
+        runGame(argc, args, [&](ui::frmdiduvor& window, ui::QtDesktopServices& desktop) {
+            aboutLoadedHidden =
+                desktop.aboutWindow() != nullptr && !desktop.aboutWindow()->isVisible();
+            window.findChild<QAction*>("exit")->trigger();
+        });
     EXPECT_EQ(status, 0);
     EXPECT_TRUE(aboutLoadedHidden);
     EXPECT_TRUE(QDir(home.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));

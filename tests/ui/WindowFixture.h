@@ -10,24 +10,47 @@
 #include <QTest>
 #include <vector>
 
+#include "ui/QtDesktopServices.h"
 #include "ui/frmdiduvor.h"
 
 namespace torvane::ui::testing {
 
-// A main window after start-up, shown offscreen, with recorded messages and
-// a scripted clock and generator: drawNext(n) makes the next spin draw n.
-struct WindowFixture : ::testing::Test {
-    frmdiduvor window;
+// The program's own desktop services with the outside replaced: messages
+// are recorded instead of shown (unless a test asks for the real boxes),
+// links are recorded instead of opened, the clock and the generator are
+// scripted, and loads of the About window are counted.
+class RecordingServices : public QtDesktopServices {
+  public:
     std::vector<Message> messages;
     std::vector<QUrl> opened;
     int second = 0;
     float random = 0.0f;
+    int aboutLoads = 0;
+    bool realMessageBoxes = false;
+
+    void showMessage(const Message& m) override {
+        if (realMessageBoxes) {
+            QtDesktopServices::showMessage(m);
+        } else {
+            messages.push_back(m);
+        }
+    }
+    void loadAboutWindow() override {
+        if (aboutWindow() == nullptr) ++aboutLoads;
+        QtDesktopServices::loadAboutWindow();
+    }
+    int secondOfMinute() override { return second; }
+    float nextRandom() override { return random; }
+    void openUrl(const QUrl& url) override { opened.push_back(url); }
+};
+
+// A main window after start-up, shown offscreen, over recording services:
+// drawNext(n) makes the next spin draw n.
+struct WindowFixture : ::testing::Test {
+    RecordingServices services;
+    frmdiduvor window{services};
 
     WindowFixture() {
-        window.services().messageHook = [this](const Message& m) { messages.push_back(m); };
-        window.services().clockHook = [this] { return second; };
-        window.services().randomHook = [this] { return random; };
-        window.services().urlHook = [this](const QUrl& url) { opened.push_back(url); };
         window.Form_Load();
         window.show();
         QApplication::setActiveWindow(&window);
@@ -45,8 +68,8 @@ struct WindowFixture : ::testing::Test {
         return control<QLabel>(name)->text();
     }
     void drawNext(int number) {
-        second = 1;
-        random = (static_cast<float>(number) + 0.5f) / 37.0f;
+        services.second = 1;
+        services.random = (static_cast<float>(number) + 0.5f) / 37.0f;
     }
     void click(const char* name, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers mods = {}) {

@@ -1,0 +1,77 @@
+#include "ui/QtDesktopServices.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QTime>
+#include <QUrl>
+
+#include "ui/frmabout.h"
+#include "ui/frmhelp.h"
+
+namespace torvane::ui {
+
+QtDesktopServices::QtDesktopServices() = default;
+
+QtDesktopServices::~QtDesktopServices() {
+    delete about_;
+    delete help_;
+}
+
+void QtDesktopServices::setMainWindow(QWidget* window) {
+    mainWindow_ = window;
+}
+
+void QtDesktopServices::showMessage(const Message& message) {
+    const auto icon =
+        message.style == MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::NoIcon;
+    QMessageBox box(icon, QString::fromStdString(message.title),
+                    QString::fromStdString(message.prompt), QMessageBox::Ok, mainWindow_);
+    box.setObjectName("messageBox");
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtDesktopServices::loadAboutWindow() {
+    if (!about_) about_ = new frmabout(mainWindow_);  // runs its load handler
+}
+
+int QtDesktopServices::secondOfMinute() {
+    return QTime::currentTime().second();
+}
+
+float QtDesktopServices::nextRandom() {
+    return generator_.next();
+}
+
+void QtDesktopServices::showHelpWindow() {
+    help_ = new frmhelp(mainWindow_);  // built afresh, with its text
+    help_->exec();
+    delete help_;
+}
+
+void QtDesktopServices::showAboutWindow() {
+    loadAboutWindow();
+    about_->exec();
+    delete about_;  // unloaded: the next showing loads it again
+}
+
+// A window shown modally is closed, and unloaded where it was shown.
+void QtDesktopServices::unloadWindows() {
+    if (about_ && about_->isVisible()) about_->done(QDialog::Rejected);
+    if (help_ && help_->isVisible()) help_->done(QDialog::Rejected);
+    if (about_ && !about_->isVisible()) delete about_;
+    if (help_ && !help_->isVisible()) delete help_;
+}
+
+void QtDesktopServices::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+frmabout* QtDesktopServices::aboutWindow() const {
+    return about_;
+}
+frmhelp* QtDesktopServices::helpWindow() const {
+    return help_;
+}
+
+}  // namespace torvane::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "game/Generator.h"
+#include "ui/DesktopServices.h"
+
+namespace torvane::ui {
+
+class frmabout;
+class frmhelp;
+
+// The desktop as the program sees it: QMessageBox, the local time, the
+// game's generator, QDesktopServices, and the one instance each of the help
+// and About windows.
+class QtDesktopServices : public DesktopServices {
+  public:
+    QtDesktopServices();
+    ~QtDesktopServices() override;
+    QtDesktopServices(const QtDesktopServices&) = delete;
+    QtDesktopServices& operator=(const QtDesktopServices&) = delete;
+
+    void setMainWindow(QWidget* window) override;
+    void showMessage(const Message& message) override;
+    void loadAboutWindow() override;
+    int secondOfMinute() override;
+    float nextRandom() override;
+    void showHelpWindow() override;
+    void showAboutWindow() override;
+    void unloadWindows() override;
+    void openUrl(const QUrl& url) override;
+
+    // The loaded windows, or null when not loaded.
+    frmabout* aboutWindow() const;
+    frmhelp* helpWindow() const;
+
+  private:
+    QPointer<QWidget> mainWindow_;
+    QPointer<frmabout> about_;
+    QPointer<frmhelp> help_;
+    Generator generator_;
+};
+
+}  // namespace torvane::ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "game/TableView.h"
+#include "ui/MainWindowLayout.h"
+
+class QWidget;
+
+namespace torvane::ui {
+
+// The game table's view of the main window: each named control property
+// the handlers read or write, over the real widgets.
+class WidgetTableView : public TableView {
+  public:
+    // `controls` is filled in by the window after this is built.
+    WidgetTableView(QWidget& window, const MainWindowControls& controls)
+        : window_(window), c_(controls) {}
+
+    void setCaption(const std::string& title) override;
+    std::string bankText() const override;
+    void setBankText(const std::string& text) override;
+    std::string betsText() const override;
+    void setBetsText(const std::string& text) override;
+    std::string stakeCaption(Box box) const override;
+    void setStakeCaption(Box box, const std::string& caption) override;
+    void setWinCaption(const std::string& caption) override;
+    void setCellColour(int number, Rgb colour) override;
+    int historyCount() const override;
+    void addHistory(const std::string& line) override;
+    void removeHistory(int index) override;
+    void clearHistory() override;
+    void setBarTop(Bar bar, float y2) override;
+
+  private:
+    QWidget& window_;
+    const MainWindowControls& c_;
+};
+
+}  // namespace torvane::ui

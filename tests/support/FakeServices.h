@@ -1,0 +1,28 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "game/TableView.h"
+
+namespace torvane::testing {
+
+// Messages recorded instead of shown; a scripted clock and generator.
+class FakeServices : public TableServices {
+  public:
+    std::vector<Message> messages;
+    int aboutLoads = 0;
+    int second = 0;
+    std::deque<float> randoms;  // consumed front first; 0.0 when run dry
+    int randomsTaken = 0;
+
+    void showMessage(const Message& m) override { messages.push_back(m); }
+    void loadAboutWindow() override { ++aboutLoads; }
+    int secondOfMinute() override { return second; }
+    float nextRandom() override;
+
+    // Makes the next spin draw `number`: second 1, one value in its cell.
+    void drawNext(int number);
+};
+
+}  // namespace torvane::testing
