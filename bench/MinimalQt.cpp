@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // The smallest Qt Widgets program that shows one label and renders it to a
 // PNG the way `torvane --screenshot` does: the floor for start-up time and
 // memory on this machine.  torvane_minimal_qt FILE.png

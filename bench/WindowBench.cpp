@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // SPIN through the real main window, offscreen, with the repaint of the
 // cells, the list and the chart.
 #include <benchmark/benchmark.h>

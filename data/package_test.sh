@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 # Installs into a staging folder and builds the Debian package, then checks
 # what they hold: package_test.sh BUILD_DIR VERSION
 set -u

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // Build-time tool: renders an SVG to a square PNG.
 //   torvane_render_icon INPUT.svg SIZE OUTPUT.png
 #include <QGuiApplication>

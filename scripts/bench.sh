@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 # Installs what is missing, builds the benchmarks optimised in build/bench and
 # prints one table: each game handler (Google Benchmark, median of 5 runs),
 # SPIN through the real window offscreen, and the start-up time and peak

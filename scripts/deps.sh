@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 # Installs the Debian packages listed in packages.txt that are not installed yet.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 # Installs what is missing, builds the game in build/release and starts it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 # Renders the three windows headless into docs/ for the README.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

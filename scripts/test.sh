@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 # Installs what is missing, builds with warnings as errors and runs every test:
 # the whole suite (logic and headless widget tests) in build/release, then the
 # logic tests again under AddressSanitizer and UndefinedBehaviorSanitizer in build/asan.

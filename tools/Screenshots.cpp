@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // Renders the three windows offscreen to PNG files for the README:
 //   torvane_screenshots DIR  ->  DIR/main-window.png, DIR/help-window.png, DIR/about-window.png
 // The main window is shown after start-up, a bet and a few spins.

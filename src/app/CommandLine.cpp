@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
@@ -6,6 +8,16 @@
 #include "game/Table.h"
 
 namespace torvane {
+namespace {
+
+// The last lines of --version: who holds the copyright, and the licence.
+constexpr const char* kLicenceNotice =
+    "Copyright (C) 2025-2026 Torvane Tables\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
+}  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -40,7 +52,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.text = parser.helpText().replace("<executable_name>", "torvane");
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::Version;
-        result.text = "torvane " + QString::fromStdString(Table::versionText()) + "\n";
+        result.text =
+            "torvane " + QString::fromStdString(Table::versionText()) + "\n" + kLicenceNotice;
     } else if (parser.isSet(screenshot)) {
         result.action = CommandLine::Action::Screenshot;
         result.screenshotFile = parser.value(screenshot);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // Moving money between the bank and the three column stakes, the bet
 // increment's arrows, and the transfer of winnings into the bank.
 #include "game/Table.h"

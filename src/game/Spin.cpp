@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // SPIN: the funds check, the draw, the frequency chart, the payout and the history.
 #include <algorithm>
 #include <cmath>

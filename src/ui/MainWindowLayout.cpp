@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // The designed layout of the main window: every control's name, text,
 // geometry in twips, colours and font, the menus and the tab order.
 #include "ui/MainWindowLayout.h"

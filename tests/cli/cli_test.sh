@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 # The real binary's command line: torvane_cli_test.sh PATH_TO_TORVANE
 set -u
 torvane=$1
@@ -9,7 +11,11 @@ check() {  # check NAME EXPECTED ACTUAL
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-check "--version prints the version" "torvane 1.0.18" "$("$torvane" --version)"
+check "--version prints the version and the licence" "torvane 1.0.18
+Copyright (C) 2025-2026 Torvane Tables
+License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law." "$("$torvane" --version)"
 "$torvane" --version >/dev/null; check "--version exits 0" 0 $?
 "$torvane" --help >"$out/help"; check "--help exits 0" 0 $?
 check "--help names --screenshot" 1 "$(grep -c -- '--screenshot <file>' "$out/help")"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // Random sequences of every player action against the table. RapidCheck
 // shrinks a failing sequence and prints how to replay it (RC_PARAMS).
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // Every designed text must be fully visible in its designed box at the
 // designed point size, with the substituted faces.
 #include <QFontInfo>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // One QApplication for all widget tests, on the offscreen platform.
 #include <gtest/gtest.h>
 
