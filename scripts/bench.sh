@@ -8,8 +8,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
-scripts/deps.sh
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+scripts/deps.sh test
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+  -DTORVANE_BENCHMARKS=ON >/dev/null
 cmake --build build/bench -j "$(nproc)" --target torvane torvane_bench_handlers \
   torvane_bench_window torvane_minimal_qt >/dev/null
 out=$(mktemp -d)

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2025-2026 Torvane Tables
-# Installs the Debian packages listed in packages.txt that are not installed yet.
+# Installs the Debian packages that are missing for a purpose:
+#   deps.sh play   what building and running the game needs (packages/play.txt)
+#   deps.sh test   that, and what the tests and checks need (packages/test.txt)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-mapfile -t wanted < <(grep -v -E '^\s*(#|$)' "$here/packages.txt")
+case "${1:-}" in
+  play) lists=("$here/packages/play.txt") ;;
+  test) lists=("$here/packages/play.txt" "$here/packages/test.txt") ;;
+  *) echo "usage: deps.sh play|test" >&2; exit 2 ;;
+esac
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v -E '^\s*(#|$)')
 missing=()
 for pkg in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)

@@ -5,7 +5,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
-scripts/deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/release -j "$(nproc)" --target torvane_screenshots
-build/release/tools/torvane_screenshots docs
+scripts/deps.sh play
+cmake -S . -B build/play -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+  -DTORVANE_STATIC_CHECKS=OFF -DTORVANE_BENCHMARKS=OFF
+cmake --build build/play -j "$(nproc)" --target torvane_screenshots
+build/play/tools/torvane_screenshots docs

@@ -7,10 +7,11 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
-scripts/deps.sh
+scripts/deps.sh test
 jobs=$(nproc)
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVANE_WERROR=ON
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVANE_WERROR=ON \
+  -DBUILD_TESTING=ON -DTORVANE_STATIC_CHECKS=ON -DTORVANE_BENCHMARKS=ON
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
