@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2025-2026 Torvane Tables
-# Installs what is missing, builds with warnings as errors and runs every test:
-# the whole suite (logic and headless widget tests) in build/release, then the
-# logic tests again under AddressSanitizer and UndefinedBehaviorSanitizer in build/asan.
+# Installs what is missing, then builds and runs everything, failing on the
+# first problem:
+#   1. build/release: warnings as errors, every test, check and validator;
+#   2. build/asan: the whole program and every test again under
+#      AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer;
+#   3. build/fuzz: the fuzz targets (clang, libFuzzer), each run briefly.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -16,7 +19,9 @@ cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTORVANE_WERROR=ON \
-  -DTORVANE_SANITIZE=ON -DTORVANE_BUILD_UI=OFF
+  -DTORVANE_SANITIZE=ON -DBUILD_TESTING=ON -DTORVANE_STATIC_CHECKS=OFF -DTORVANE_BENCHMARKS=OFF
 cmake --build build/asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build/asan --output-on-failure -j "$jobs"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1
+export LSAN_OPTIONS=suppressions=$here/tests/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build/asan --output-on-failure -j "$jobs"

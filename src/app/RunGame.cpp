@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "app/ShutdownSignals.h"
 #include "game/Message.h"
 #include "ui/Design.h"
 #include "ui/QtDesktopServices.h"
@@ -68,6 +69,8 @@ int runGame(int& argc, char** argv, const StartedHook& started) {
         }
         return kExitOk;
     }
+    // SIGTERM and SIGINT close the game as File > Exit does.
+    const ShutdownSignals shutdownSignals([&window] { closeGameAsExitDoes(window); });
     if (started) {
         QTimer::singleShot(0, &window,
                            [&window, &services, &started] { started(window, services); });

@@ -45,24 +45,39 @@ float QtDesktopServices::nextRandom() {
     return generator_.next();
 }
 
+// Each window shown modally is freed here, once its loop has returned, so
+// nothing deletes a window while its own exec() is still running.
 void QtDesktopServices::showHelpWindow() {
     help_ = new frmhelp(mainWindow_);  // built afresh, with its text
+    helpShowing_ = true;
     help_->exec();
+    helpShowing_ = false;
     delete help_;
 }
 
 void QtDesktopServices::showAboutWindow() {
     loadAboutWindow();
+    aboutShowing_ = true;
     about_->exec();
+    aboutShowing_ = false;
     delete about_;  // unloaded: the next showing loads it again
 }
 
-// A window shown modally is closed, and unloaded where it was shown.
+// A window in its modal loop is closed, and freed by the showing above when
+// the loop has returned; a window loaded hidden is freed now.
+template <class Window>
+void QtDesktopServices::unload(QPointer<Window>& window, bool inModalLoop) {
+    if (!window) return;
+    if (inModalLoop) {
+        window->done(QDialog::Rejected);
+    } else {
+        delete window;
+    }
+}
+
 void QtDesktopServices::unloadWindows() {
-    if (about_ && about_->isVisible()) about_->done(QDialog::Rejected);
-    if (help_ && help_->isVisible()) help_->done(QDialog::Rejected);
-    if (about_ && !about_->isVisible()) delete about_;
-    if (help_ && !help_->isVisible()) delete help_;
+    unload(about_, aboutShowing_);
+    unload(help_, helpShowing_);
 }
 
 void QtDesktopServices::openUrl(const QUrl& url) {

@@ -38,9 +38,14 @@ class QtDesktopServices : public DesktopServices {
     frmhelp* helpWindow() const;
 
   private:
+    template <class Window>
+    static void unload(QPointer<Window>& window, bool inModalLoop);
+
     QPointer<QWidget> mainWindow_;
     QPointer<frmabout> about_;
     QPointer<frmhelp> help_;
+    bool aboutShowing_ = false;  // in its modal loop
+    bool helpShowing_ = false;
     Generator generator_;
 };
 

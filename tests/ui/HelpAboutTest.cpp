@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+#include <QPointer>
 #include <QTimer>
 
 #include "WindowFixture.h"
@@ -166,14 +167,35 @@ TEST_F(Shutdown, ExitUnloadsTheHiddenAboutWindowAndClosesTheMainWindow) {
     EXPECT_EQ(services.aboutWindow(), nullptr);
 }
 
+// Closing the main window while a window is shown modally ends its loop; the
+// window is freed only after its exec() has returned, not from inside it.
 TEST_F(Shutdown, ClosingWhileTheWindowsAreOpenUnloadsThemFirst) {
-    whileHelpIsOpen(*this, [this](frmhelp* help) {
+    QPointer<frmhelp> shown;
+    bool stillThereInsideItsLoop = false;
+    whileHelpIsOpen(*this, [&](frmhelp* help) {
         ASSERT_NE(help, nullptr);
+        shown = help;
         window.close();  // as the desktop would, e.g. at logout
-        EXPECT_FALSE(help->isVisible());
+        stillThereInsideItsLoop = !shown.isNull();
+        EXPECT_FALSE(shown && shown->isVisible());
     });
+    EXPECT_TRUE(stillThereInsideItsLoop);
+    EXPECT_TRUE(shown.isNull());  // freed once the showing returned
     EXPECT_EQ(services.helpWindow(), nullptr);
     EXPECT_EQ(services.aboutWindow(), nullptr);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(Shutdown, ClosingWhileTheAboutWindowIsOpenFreesItAfterItsLoop) {
+    QPointer<frmabout> shown;
+    bool stillThereInsideItsLoop = false;
+    whileAboutIsOpen(*this, [&](frmabout* about) {
+        shown = about;
+        window.close();
+        stillThereInsideItsLoop = !shown.isNull();
+    });
+    EXPECT_TRUE(stillThereInsideItsLoop);
+    EXPECT_TRUE(shown.isNull());
     EXPECT_FALSE(window.isVisible());
 }
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "LeakCheck.h"
 #include "ui/Design.h"
 
 int main(int argc, char* argv[]) {
@@ -12,5 +13,7 @@ int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     torvane::ui::setUpResources();
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    torvane::ui::testing::clearStaleEventReferences();  // so leaked windows show
+    return status;
 }
