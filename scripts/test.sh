@@ -25,3 +25,8 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_retur
 export LSAN_OPTIONS=suppressions=$here/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+# The fuzz targets, 20 seconds each from the seed corpus; what they find,
+# and any input that breaks them, stays in build/fuzz-ci.
+rm -rf build/fuzz-ci
+TORVANE_FUZZ_SKIP_DEPS=1 TORVANE_FUZZ_CORPUS=$here/build/fuzz-ci scripts/fuzz.sh 20

@@ -21,17 +21,24 @@ inline constexpr int kAmountMax = 32767;
 // names `what`, e.g. checked16(bank + increment, "the bank").
 Amount checked16(long long value, std::string_view what);
 
-// Strict reading: surrounding blanks, an optional sign and a decimal fraction
-// are allowed; the value is rounded to the nearest integer, halves to even
-// (12.5 -> 12, 13.5 -> 14). Empty or non-numeric text is a ConversionFailure,
-// a value outside the 16-bit range an OverflowFailure. `what` names the
-// control in the failure message ("the money in the bank").
+// A number, as the readers accept it: surrounding blanks (space, tab, line
+// feed, vertical tab, form feed, carriage return), an optional sign (+ or -),
+// then decimal digits with an optional decimal fraction: digits, optionally
+// followed by a point and more digits ("12", "12.", "12.5"), or a point and
+// at least one digit (".5"). Nothing else: no exponent, no grouping, no
+// hexadecimal, no blank between the sign and the digits.
+//
+// Strict reading: the whole text must be such a number; its value is rounded
+// to the nearest integer, halves to even (12.5 -> 12, 13.5 -> 14), exactly on
+// the decimal digits. Any other text, the empty text included, is a
+// ConversionFailure; a value outside the 16-bit range an OverflowFailure.
+// `what` names the control in the failure message ("the money in the bank").
 Amount readStrict(std::string_view text, std::string_view what);
 
-// Lenient reading: a numeric text is rounded to a whole number (halves to
-// even); any other text is read from its start as far as it forms a number,
-// and reads 0 when it does not begin with one ("12abc" -> 12, "abc" -> 0).
-// Never fails.
+// Lenient reading: a text that is a number is rounded to a whole number
+// (halves to even); any other text is read, after its leading blanks, as far
+// as it forms a number, unrounded ("12.5abc" -> 12.5), and reads 0 when it
+// does not begin with one ("abc" -> 0). Never fails.
 double readLenient(std::string_view text);
 
 // Rounds a real number to an Amount, halves to even; OverflowFailure outside
