@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 #include "game/Message.h"
 #include "game/Table.h"
@@ -37,9 +38,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         passed.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(passed);
     }
+    const bool platformGiven =
+        std::any_of(arguments.begin(), arguments.end(), [](const QString& a) {
+            return a == "-platform" || a == "--platform" || a.startsWith("-platform=") ||
+                   a.startsWith("--platform=");
+        });
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     CommandLine result;
+    result.platformChosen = platformGiven;
     if (!parser.parse(arguments)) {
         result.action = CommandLine::Action::Error;
         result.text = "torvane: " + parser.errorText() + "\nTry 'torvane --help' for more.";
@@ -59,6 +66,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.screenshotFile = parser.value(screenshot);
     }
     return result;
+}
+
+bool noDisplay(const CommandLine& command) {
+    return !command.platformChosen && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+QString noDisplayMessage() {
+    return "torvane: no display to show the game on: neither DISPLAY (X11) nor WAYLAND_DISPLAY "
+           "(Wayland) is set; start it in a desktop session, or use --screenshot FILE, which "
+           "needs no display";
 }
 
 }  // namespace torvane

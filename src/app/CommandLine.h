@@ -12,12 +12,20 @@ struct CommandLine {
     enum class Action { Play, Help, Version, Screenshot, Error };
     Action action = Action::Play;
     QString screenshotFile;
-    QString text;  // the help or version text, or the error message
+    bool platformChosen = false;  // Qt's -platform option was given
+    QString text;                 // the help or version text, or the error message
 };
 
 // Reads the program's arguments (the program name first). Qt's own
 // -platform, -style, -display and -qwindowgeometry options are let through.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// Whether the game has nowhere to show its windows: no X11 or Wayland display
+// in the environment and no Qt platform chosen (Qt would abort in its
+// platform plugin).
+bool noDisplay(const CommandLine& command);
+// The one line that says so.
+QString noDisplayMessage();
 
 // Exit statuses.
 inline constexpr int kExitOk = 0;

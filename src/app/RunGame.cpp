@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 #include "app/ShutdownSignals.h"
 #include "game/Message.h"
+#include "game/Version.h"
 #include "ui/Design.h"
 #include "ui/QtDesktopServices.h"
 #include "ui/frmdiduvor.h"
@@ -45,16 +46,26 @@ int runGame(int& argc, char** argv, const StartedHook& started) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             break;
         case CommandLine::Action::Play:
+            if (noDisplay(command)) {
+                print(stderr, noDisplayMessage() + "\n");
+                return kExitFailure;
+            }
             break;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(QString::fromStdString(Table::versionText()));
+    // Ties the windows to their desktop entry: the Wayland app id, and the
+    // menu entry's icon and name in the task switcher.
+    QGuiApplication::setDesktopFileName(kDesktopId);
     ui::setUpResources();
 
     ui::QtDesktopServices services;
     ui::frmdiduvor window(services);
+    // SIGTERM and SIGINT close the game as File > Exit does; from here on, so
+    // that one arriving while the window is first shown is not lost.
+    const ShutdownSignals shutdownSignals([&window] { closeGameAsExitDoes(window); });
     window.Form_Load();  // before the window is first shown
     window.show();
 
@@ -69,8 +80,6 @@ int runGame(int& argc, char** argv, const StartedHook& started) {
         }
         return kExitOk;
     }
-    // SIGTERM and SIGINT close the game as File > Exit does.
-    const ShutdownSignals shutdownSignals([&window] { closeGameAsExitDoes(window); });
     if (started) {
         QTimer::singleShot(0, &window,
                            [&window, &services, &started] { started(window, services); });

@@ -33,5 +33,11 @@ check "--screenshot writes a PNG" "89504e47" "$(head -c 4 "$out/shot.png" | od -
 "$torvane" --screenshot "$out/missing/shot.png" 2>/dev/null
 check "--screenshot to an unwritable place exits 1" 1 $?
 
-echo "$((12 - failures)) passed, $failures failed"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$torvane" >"$out/stdout" 2>"$out/stderr"
+check "with no display at all it exits 1" 1 $?
+check "with no display it says so in one line" 1 "$(wc -l <"$out/stderr")"
+check "the line names what is missing and --screenshot" 1 \
+    "$(grep -c 'no display to show the game on: neither DISPLAY (X11) nor WAYLAND_DISPLAY (Wayland) is set.*--screenshot FILE, which needs no display' "$out/stderr")"
+
+echo "$((15 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -6,7 +6,8 @@ SIGTERM and SIGINT, and the desktop's close request (WM_DELETE_WINDOW, sent as
 a window manager sends it). Each run must end with status 0, leave no process
 behind and print nothing on stderr beyond Qt's own platform notes. While a
 message box is open, a close request for the main window is ignored and play
-goes on.   close_test.py PATH_TO_TORVANE"""
+goes on. The window's X11 class is the one the desktop entry names.
+   close_test.py PATH_TO_TORVANE DESKTOP_ENTRY"""
 import os
 import shutil
 import signal
@@ -19,6 +20,7 @@ from Xlib import X, XK, display, protocol
 from Xlib.ext import xtest
 
 TORVANE = sys.argv[1]
+DESKTOP_ENTRY = sys.argv[2]
 TIMEOUT = 30.0  # seconds; generous for sanitizer builds
 RUNTIME_DIR = tempfile.mkdtemp(prefix="torvane-runtime-")  # mode 0700, as Qt wants it
 failures = []
@@ -126,6 +128,11 @@ def main():
         expect_clean_end(f"{sig.name} with the main window only", game)
 
     game = Game(d)
+    wm_class = game.main.get_wm_class()
+    with open(DESKTOP_ENTRY) as entry:
+        startup = [l.split("=", 1)[1].strip() for l in entry if l.startswith("StartupWMClass=")]
+    check("the window's X11 class is the desktop entry's StartupWMClass",
+          wm_class is not None and startup == [wm_class[1]], f"{wm_class} against {startup}")
     game.close_request(game.main)
     expect_clean_end("close request with the main window only", game)
 
