@@ -18,7 +18,7 @@ weston_pid=
 game_pid=
 cleanup() {
     [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null
-    [ -n "$weston_pid" ] && { kill -TERM "$weston_pid" 2>/dev/null; wait "$weston_pid" 2>/dev/null; }
+    [ -n "$weston_pid" ] && { kill -KILL "$weston_pid" 2>/dev/null; wait "$weston_pid" 2>/dev/null; }
     rm -rf "$runtime"
 }
 trap cleanup EXIT
@@ -51,9 +51,14 @@ check "the app id is the desktop entry's id" "set_app_id(\"$app_id\")" \
     "$(grep -o "set_app_id(\"[^\"]*\")" "$runtime/game.err" | sort -u | head -n 1)"
 
 kill -TERM "$game_pid"
-wait_for 30 bash -c "! kill -0 $game_pid 2>/dev/null"
-wait "$game_pid"
-status=$?
+if wait_for 30 bash -c "! kill -0 $game_pid 2>/dev/null"; then
+    wait "$game_pid"
+    status=$?
+else
+    status="still running 30 s after SIGTERM"
+    grep -v -E '^\[[ 0-9.]+\]|^ *-> ' "$runtime/game.err" | tail -n 20
+    tail -n 5 "$runtime/game.err"
+fi
 game_pid=
 check "SIGTERM ends the game with status 0" 0 "$status"
 # Besides the protocol log, only Qt's own notes may appear.
@@ -61,6 +66,7 @@ other=$(grep -v -E '^\[[ 0-9.]+\]|^ *-> |^qt\.qpa\.' "$runtime/game.err" | grep 
 check "nothing else on stderr" "" "$other"
 
 kill -TERM "$weston_pid"
+wait_for 10 bash -c "! kill -0 $weston_pid 2>/dev/null" || kill -KILL "$weston_pid"
 wait "$weston_pid" 2>/dev/null
 weston_pid=
 check "weston is stopped" "" "$(pgrep -f "socket=$socket" || true)"
