@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "ui/Controls.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -91,6 +92,26 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
     painter.fillRect(caption, background_);
     painter.setPen(text_);
     painter.drawText(caption, Qt::AlignCenter, title());
+}
+
+BlackOnFaceLabel::BlackOnFaceLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    followFace();
+}
+
+void BlackOnFaceLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) followFace();
+    QLabel::changeEvent(event);
+}
+
+void BlackOnFaceLabel::followFace() {
+    const QColor face = palette().color(QPalette::Window);
+    const QColor wanted = contrastRatio(Qt::black, face) >= kReadableContrast
+                              ? QColor(Qt::black)
+                              : QApplication::palette(this).color(QPalette::WindowText);
+    if (palette().color(QPalette::WindowText) == wanted) return;  // also ends the recursion
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, wanted);
+    setPalette(p);
 }
 
 Picture::Picture(QString resource, QWidget* parent)

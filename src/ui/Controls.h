@@ -72,6 +72,22 @@ class CaptionFrame : public QGroupBox {
     QColor background_;
 };
 
+// A label designed with black text on the toolkit's default face. The text
+// stays exactly black wherever black reads (a light face, as designed); on a
+// face too dark for it, as in a dark desktop theme, it takes the theme's own
+// window text colour. It follows theme changes while the game runs.
+class BlackOnFaceLabel : public QLabel {
+    Q_OBJECT
+  public:
+    BlackOnFaceLabel(const QString& text, QWidget* parent);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void followFace();
+};
+
 // A picture from an SVG resource, stretched to fill the widget.
 class Picture : public QWidget {
     Q_OBJECT

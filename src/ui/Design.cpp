@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "ui/Design.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace torvane::ui {
 
 namespace {
@@ -16,6 +19,19 @@ QStringList facesFor(const QString& designed) {
 }
 
 }  // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 // Names the installed faces directly, so no time goes into looking for a
 // face that is not there.

@@ -30,6 +30,11 @@ inline QColor qColor(Rgb c) {
     return {c.red, c.green, c.blue};
 }
 
+// The contrast of two colours as the web's accessibility guidelines define
+// it, from 1 (the same) to 21 (black on white); 4.5 is what normal text needs.
+double contrastRatio(const QColor& a, const QColor& b);
+inline constexpr double kReadableContrast = 4.5;
+
 inline constexpr Rgb kLightGreen{128, 255, 128};
 inline constexpr Rgb kBetBoxGreen{0, 128, 0};
 inline constexpr Rgb kLightYellow{255, 255, 192};

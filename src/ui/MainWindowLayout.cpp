@@ -43,12 +43,6 @@ void setColours(QWidget* widget, Rgb text, Rgb background) {
     widget->setAutoFillBackground(true);
 }
 
-void setTextColour(QWidget* widget, Rgb text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, qColor(text));
-    widget->setPalette(palette);
-}
-
 void buildTable(QWidget* client, MainWindowControls& c) {
     const QFont cellFont = designFont("MS Sans Serif", 13.5, true);
     for (int n = 0; n < kNumberCount; ++n) {
@@ -98,12 +92,12 @@ void buildControls(QWidget* client, MainWindowControls& c) {
     c.lsthistory->setAccessibleName("Spin history");
     c.lsthistory->setAccessibleDescription("The last ten spins: spin number and number drawn.");
 
-    QLabel* label4 = makeLabel(client, "Label4", "WINNINGS", twipsRect(2910, 3360, 1185, 240),
-                               designFont("MS Sans Serif", 9.75, true), Qt::AlignCenter, true);
-    setTextColour(label4, kBlack);
-    c.lblwin = makeLabel(client, "lblwin", "", twipsRect(3450, 3630, 120, 360),
-                         designFont("MS Sans Serif", 13.5, true), Qt::AlignCenter, false);
-    setTextColour(c.lblwin, kBlack);
+    // Designed black on the default face; readable on a dark theme's face too.
+    makeLabel<BlackOnFaceLabel>(client, "Label4", "WINNINGS", twipsRect(2910, 3360, 1185, 240),
+                                designFont("MS Sans Serif", 9.75, true), Qt::AlignCenter, true);
+    c.lblwin = makeLabel<BlackOnFaceLabel>(client, "lblwin", "", twipsRect(3450, 3630, 120, 360),
+                                           designFont("MS Sans Serif", 13.5, true), Qt::AlignCenter,
+                                           false);
     c.lblwin->setAccessibleDescription("Winnings not yet in the bank");
 
     makeLabel(client, "Label3", "Money in the bank", twipsRect(1650, 4500, 1335, 255),
