@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "app/PlayOptions.h"
 #include "game/Message.h"
 #include "ui/Design.h"
 #include "ui/QtDesktopServices.h"
@@ -68,11 +69,12 @@ int runGame(int& argc, char** argv, const StartedHook& started) {
         }
         return kExitOk;
     }
+    const PlayOptions options(command, window);
     if (started) {
         QTimer::singleShot(0, &window,
                            [&window, &services, &started] { started(window, services); });
     }
-    return QApplication::exec();
+    return options.exitStatus(QApplication::exec());
 }
 
 }  // namespace torvane

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "ui/Design.h"
 
+#include "ui/Accessibility.h"
+
 namespace torvane::ui {
 
 namespace {
@@ -43,6 +45,7 @@ void setUpResources() {
     for (const char* designed : {"MS Sans Serif", "Arial"}) {
         QFont::insertSubstitutions(designed, facesFor(designed));
     }
+    installAccessibility();
 }
 
 }  // namespace torvane::ui

@@ -46,7 +46,7 @@ float QtDesktopServices::nextRandom() {
 }
 
 void QtDesktopServices::showHelpWindow() {
-    help_ = new frmhelp(mainWindow_);  // built afresh, with its text
+    help_ = new frmhelp(mainWindow_, keyboardMode_);  // built afresh, with its text
     help_->exec();
     delete help_;
 }
@@ -63,6 +63,10 @@ void QtDesktopServices::unloadWindows() {
     if (help_ && help_->isVisible()) help_->done(QDialog::Rejected);
     if (about_ && !about_->isVisible()) delete about_;
     if (help_ && !help_->isVisible()) delete help_;
+}
+
+void QtDesktopServices::setKeyboardMode(bool on) {
+    keyboardMode_ = on;
 }
 
 void QtDesktopServices::openUrl(const QUrl& url) {

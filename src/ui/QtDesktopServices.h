@@ -31,6 +31,7 @@ class QtDesktopServices : public DesktopServices {
     void showHelpWindow() override;
     void showAboutWindow() override;
     void unloadWindows() override;
+    void setKeyboardMode(bool on) override;
     void openUrl(const QUrl& url) override;
 
     // The loaded windows, or null when not loaded.
@@ -42,6 +43,7 @@ class QtDesktopServices : public DesktopServices {
     QPointer<frmabout> about_;
     QPointer<frmhelp> help_;
     Generator generator_;
+    bool keyboardMode_ = false;
 };
 
 }  // namespace torvane::ui

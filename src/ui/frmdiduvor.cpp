@@ -43,6 +43,12 @@ void frmdiduvor::connectEvents() {
     connect(c.email, &QAction::triggered, this, &frmdiduvor::email_Click);
 }
 
+void frmdiduvor::setKeyboardMode(bool on) {
+    keyboardMode_ = on;
+    letBetBoxesTakeFocus(controls_, on);
+    services_.setKeyboardMode(on);
+}
+
 // --- the window's own events -------------------------------------------------
 
 void frmdiduvor::Form_Load() {

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+#include "app/PlayOptions.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/frmdiduvor.h"
+
+namespace torvane {
+namespace {
+
+// Quits the application once the window it watches is exposed on screen.
+class QuitWhenExposed : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+PlayOptions::PlayOptions(const CommandLine& command, ui::frmdiduvor& window) {
+    if (command.keyboard) window.setKeyboardMode(true);
+    QObject::connect(&screenReader_, &ui::ScreenReaderStatus::screenReaderEnabled, &window,
+                     [&window] { window.setKeyboardMode(true); });
+    screenReader_.start();
+
+    if (command.exitWhenShown) {
+        QWindow* shown = window.windowHandle();
+        if (shown != nullptr && shown->isExposed()) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        } else if (shown != nullptr) {
+            shown->installEventFilter(new QuitWhenExposed(&window));
+        }
+    }
+}
+
+int PlayOptions::exitStatus(int status) const {
+    if (screenReader_.stillConnecting()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
+}
+
+}  // namespace torvane
