@@ -55,6 +55,7 @@ class frmdiduvor : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void connectEvents();
