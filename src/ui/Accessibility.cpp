@@ -18,9 +18,12 @@ QString nameOf(const QObject* control) {
     static const struct {
         const char* control;
         const char* name;
-    } names[] = {{"lblleft", "Left column stake"}, {"lblmiddle", "Middle column stake"},
-                 {"lblright", "Right column stake"}, {"ln0", "Zero"},
-                 {"lnl", "Left column"},            {"lnm", "Middle column"},
+    } names[] = {{"lblleft", "Left column stake"},
+                 {"lblmiddle", "Middle column stake"},
+                 {"lblright", "Right column stake"},
+                 {"ln0", "Zero"},
+                 {"lnl", "Left column"},
+                 {"lnm", "Middle column"},
                  {"lnr", "Right column"}};
     for (const auto& n : names) {
         if (control->objectName() == QLatin1String(n.control)) return n.name;
@@ -95,10 +98,15 @@ class ChartLineAccessible : public QAccessibleWidget {
                 return nameOf(object());
             case QAccessible::Description:
             case QAccessible::Value:
-                return chartLineDescription(static_cast<ChartLine*>(widget())->share());
+                return reading();
             default:
                 return QAccessibleWidget::text(t);
         }
+    }
+
+  private:
+    QString reading() const {
+        return chartLineDescription(static_cast<ChartLine*>(widget())->share());
     }
 };
 
@@ -131,13 +139,15 @@ class HelpPanelAccessible : public QAccessibleWidget {
     // the window that takes input.
     void doAction(const QString& action) override {
         if (action != QLatin1String(kCloseAction)) {
-            if (QAccessibleWidget::actionNames().contains(action)) QAccessibleWidget::doAction(action);
+            if (QAccessibleWidget::actionNames().contains(action))
+                QAccessibleWidget::doAction(action);
             return;
         }
         const QWidget* modal = QApplication::activeModalWidget();
         if (modal != nullptr && modal != panel()->window()) return;
         HelpPanel* target = panel();
-        QMetaObject::invokeMethod(target, [target] { emit target->clicked(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            target, [target] { emit target->clicked(); }, Qt::QueuedConnection);
     }
 
   private:

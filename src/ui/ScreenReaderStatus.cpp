@@ -40,9 +40,8 @@ bool ScreenReaderStatus::stillConnecting() const {
 void ScreenReaderStatus::ask() {
     const QDBusConnection bus(connectionName_);
     if (!bus.isConnected()) return;
-    QDBusMessage get =
-        QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",
-                                       "org.freedesktop.DBus.Properties", "Get");
+    QDBusMessage get = QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",
+                                                      "org.freedesktop.DBus.Properties", "Get");
     get << QString("org.a11y.Status") << QString("ScreenReaderEnabled");
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(get), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,

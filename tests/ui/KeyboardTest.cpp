@@ -52,18 +52,18 @@ TEST_P(FocusChain, TabRunsForwardAndShiftTabBackFromSpin) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, FocusChain,
-    ::testing::Values(Chain{"Designed",
-                            false,
-                            {"txtbets", "cmdreset", "txtbank", "cmdtransfer", "lsthistory",
-                             "cmddblup", "cmddbldown", "cmdspin"}},
-                      Chain{"Keyboard",
-                            true,
-                            {"txtbets", "cmdreset", "txtbank", "cmdtransfer", "lsthistory",
-                             "cmddblup", "cmddbldown", "lblleft", "lblmiddle", "lblright",
-                             "cmdspin"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modes, FocusChain,
+                         ::testing::Values(Chain{"Designed",
+                                                 false,
+                                                 {"txtbets", "cmdreset", "txtbank", "cmdtransfer",
+                                                  "lsthistory", "cmddblup", "cmddbldown",
+                                                  "cmdspin"}},
+                                           Chain{"Keyboard",
+                                                 true,
+                                                 {"txtbets", "cmdreset", "txtbank", "cmdtransfer",
+                                                  "lsthistory", "cmddblup", "cmddbldown", "lblleft",
+                                                  "lblmiddle", "lblright", "cmdspin"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct BoxKey {
     const char* name;
