@@ -24,6 +24,11 @@ for size in 16 32 48 128 256; do
     check "the ${size}px icon is a ${size}x${size} PNG" bash -c \
         "file '$stage/share/icons/hicolor/${size}x${size}/apps/org.example.torvane.png' | grep -q 'PNG image data, $size x $size'"
 done
+entry="$stage/share/applications/org.example.torvane.desktop"
+check "the desktop entry starts the installed binary" grep -qx "Exec=/usr/bin/torvane" "$entry"
+check "the desktop entry's keyboard action starts it with --keyboard" \
+    grep -qx "Exec=/usr/bin/torvane --keyboard" "$entry"
+check "the keyboard action is named" grep -qx "Name=Play with the keyboard" "$entry"
 check "the man page is installed in section 6" test -s "$stage/share/man/man6/torvane.6"
 check "the metainfo names the release" grep -q "release version=\"$version\"" "$stage/share/metainfo/org.example.torvane.metainfo.xml"
 
@@ -45,6 +50,8 @@ if [ -n "$deb" ]; then
     check "dependencies include the fonts" has "$work/depends" "fonts-freefont-ttf"
     check "the package is in section games" bash -c "dpkg-deb -f '$deb' Section | grep -qx games"
     dpkg-deb -x "$deb" "$work/root"
+    check "the packaged desktop entry starts the packaged binary" \
+        grep -qx "Exec=/usr/bin/torvane --keyboard" "$work/root/usr/share/applications/org.example.torvane.desktop"
     check "the packaged binary runs" bash -c "'$work/root/usr/bin/torvane' --version | grep -qx 'torvane $version'"
 else
     cat "$work/cpack.log"
