@@ -81,7 +81,7 @@ void buildTable(QWidget* client, MainWindowControls& c) {
         box->setStyleSheet(
             "QLabel { background-color: rgb(0, 128, 0); color: white;"
             " border: 1px solid black; }"
-            " QLabel:focus { border: 3px solid rgb(255, 255, 0); }");
+            " QLabel:focus { border: 2px solid rgb(255, 255, 0); }");
         box->setAccessibleDescription(
             QString("%1 column stake. Left click places one bet increment from the bank; right "
                     "click takes it back.")

@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 using KeyboardMode = WindowFixture;
 
-// Yellow on the box's own green, three pixels wide, only while focused.
+// Yellow on the box's own green, two pixels wide, only while focused.
 TEST_F(KeyboardMode, AFocusedBoxShowsAFocusFrame) {
     window.setKeyboardMode(true);
     auto* box = control("lblright");
@@ -143,6 +143,14 @@ TEST_F(KeyboardMode, AFocusedBoxShowsAFocusFrame) {
     ASSERT_TRUE(box->hasFocus());
     EXPECT_EQ(corner(), QColor(255, 255, 0));
     EXPECT_EQ(box->grab().toImage().pixelColor(4, box->height() / 2), QColor(0, 128, 0));
+    // The largest stake still fits inside the frame: the columns just inside
+    // it stay green from top to bottom.
+    qobject_cast<QLabel*>(box)->setText("5000");
+    const QImage focused = box->grab().toImage();
+    for (int y = 2; y < focused.height() - 2; ++y) {
+        EXPECT_EQ(focused.pixelColor(2, y), QColor(0, 128, 0)) << y;
+        EXPECT_EQ(focused.pixelColor(focused.width() - 3, y), QColor(0, 128, 0)) << y;
+    }
     control("cmdspin")->setFocus();
     EXPECT_NE(corner(), QColor(255, 255, 0));
 }
