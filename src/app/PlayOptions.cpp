@@ -46,7 +46,10 @@ PlayOptions::PlayOptions(const CommandLine& command, ui::frmdiduvor& window) {
 }
 
 int PlayOptions::exitStatus(int status) const {
-    if (screenReader_.stillConnecting()) {
+    // A bus that answers at all has answered by now; this wait is only for a
+    // game ended right after it started.
+    constexpr int kGraceMs = 500;
+    if (screenReader_.stillConnecting(kGraceMs)) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

@@ -20,9 +20,10 @@ class PlayOptions {
     PlayOptions(const CommandLine& command, ui::frmdiduvor& window);
 
     // The status to end the process with, once the event loop has returned.
-    // If the session bus never answered, Qt's D-Bus thread is still stuck
-    // connecting to it and the normal exit would wait for it forever; the
-    // process then ends here, at once. It has nothing to save.
+    // If the session bus has not answered within half a second more, Qt's
+    // D-Bus thread is stuck connecting to it and the normal exit would wait
+    // for it for ever; the process then ends here, at once, with `status`.
+    // It has nothing to save.
     int exitStatus(int status) const;
 
   private:

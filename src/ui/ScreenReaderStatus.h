@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 
 class QThread;
 
@@ -26,10 +25,11 @@ class ScreenReaderStatus : public QObject {
 
     // Starts the query and returns at once.
     void start();
-    // True while the connection to the session bus has neither been made
-    // nor failed. Qt's D-Bus thread is then stuck in it, and the process's
-    // exit would wait for it for as long as the bus does not answer.
-    bool stillConnecting() const;
+    // Waits up to `grace` milliseconds for the connection to the session
+    // bus to be made or to fail, and says whether it is still pending. Qt's
+    // D-Bus thread is then stuck in it, and the process's exit would wait
+    // for it for as long as the bus does not answer.
+    bool stillConnecting(int grace) const;
 
   signals:
     // The desktop answered that a screen reader is running.
@@ -38,7 +38,6 @@ class ScreenReaderStatus : public QObject {
   private:
     void ask();
 
-    QString connectionName_;
     QThread* connecting_ = nullptr;
 };
 
