@@ -57,12 +57,16 @@ void QtDesktopServices::showAboutWindow() {
     delete about_;  // unloaded: the next showing loads it again
 }
 
-// A window shown modally is closed, and unloaded where it was shown.
+// A window shown modally is closed, and unloaded where it was shown, once
+// its showing has returned: deleting it here would free it under its own
+// exec(). A window loaded hidden is unloaded now.
 void QtDesktopServices::unloadWindows() {
-    if (about_ && about_->isVisible()) about_->done(QDialog::Rejected);
-    if (help_ && help_->isVisible()) help_->done(QDialog::Rejected);
-    if (about_ && !about_->isVisible()) delete about_;
-    if (help_ && !help_->isVisible()) delete help_;
+    const bool aboutShown = about_ && about_->isVisible();
+    const bool helpShown = help_ && help_->isVisible();
+    if (aboutShown) about_->done(QDialog::Rejected);
+    if (helpShown) help_->done(QDialog::Rejected);
+    if (about_ && !aboutShown) delete about_;
+    if (help_ && !helpShown) delete help_;
 }
 
 void QtDesktopServices::setKeyboardMode(bool on) {
