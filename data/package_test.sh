@@ -24,6 +24,10 @@ check "the desktop entry runs the installed binary by its full path" \
     grep -qx "Exec=/usr/games/torvane" "$stage/share/applications/$app.desktop"
 check "every Exec of the desktop entry names the installed binary" \
     bash -c "! grep '^Exec=' '$stage/share/applications/$app.desktop' | grep -v '^Exec=/usr/games/torvane\( \|$\)'"
+check "the desktop entry's keyboard action starts it with --keyboard" \
+    grep -qx "Exec=/usr/games/torvane --keyboard" "$stage/share/applications/$app.desktop"
+check "the keyboard action is named" grep -qx "Name=Play with the keyboard" \
+    "$stage/share/applications/$app.desktop"
 check "the metainfo is installed" test -s "$stage/share/metainfo/$app.metainfo.xml"
 check "the scalable icon is installed" test -s "$stage/share/icons/hicolor/scalable/apps/$app.svg"
 for size in 16 32 48 128 256; do
@@ -74,6 +78,8 @@ check "every continuation line is indented by one space" bash -c "tail -n +2 '$w
 check "a paragraph break is a lone full stop" grep -qx ' \.' "$work/description"
 
 dpkg-deb -x "$deb" "$work/root"
+check "the packaged desktop entry starts the packaged binary" \
+    grep -qx "Exec=/usr/games/torvane --keyboard" "$work/root/usr/share/applications/$app.desktop"
 check "the packaged binary runs" bash -c "'$work/root/usr/games/torvane' --version | grep -qx 'torvane $version'"
 
 # lintian: no error and no warning.

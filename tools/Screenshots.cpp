@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // Renders the three windows offscreen to PNG files for the README:
-//   torvane_screenshots DIR  ->  DIR/main-window.png, DIR/help-window.png, DIR/about-window.png
-// The main window is shown after start-up, a bet and a few spins.
+//   torvane_screenshots DIR  ->  DIR/main-window.png, DIR/help-window.png, DIR/about-window.png,
+//                                DIR/keyboard-mode.png, DIR/keyboard-mode-dark.png
+// The main window is shown after start-up, a bet and a few spins; then in
+// keyboard mode with the focus on the left bet box, in the desktop's light
+// colours and in a dark theme.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 #include <cstdio>
 
@@ -56,6 +60,29 @@ int main(int argc, char* argv[]) {
     torvane::ui::frmabout about(&window);
     about.show();
     ok = about.grab().save(out.filePath("about-window.png")) && ok;
+
+    help.hide();
+    about.hide();
+    window.setKeyboardMode(true);
+    // Pending window activations come first, so they cannot take the focus back.
+    const auto focusLeftBox = [&window] {
+        QApplication::processEvents();
+        QApplication::setActiveWindow(&window);
+        window.findChild<QWidget*>("lblleft")->setFocus(Qt::TabFocusReason);
+        return window.findChild<QWidget*>("lblleft")->hasFocus();
+    };
+    ok = focusLeftBox() && ok;
+    ok = window.grab().save(out.filePath("keyboard-mode.png")) && ok;
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 60));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    ok = focusLeftBox() && ok;  // its events also give every control the new colours
+    ok = window.grab().save(out.filePath("keyboard-mode-dark.png")) && ok;
 
     std::printf("%s\n", ok ? "screenshots written" : "could not write the screenshots");
     return ok ? 0 : 1;

@@ -30,9 +30,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "Render the main window, as it looks after start-up, to the PNG <file> and exit. "
         "Needs no display.",
         "file");
+    const QCommandLineOption keyboard(
+        "keyboard",
+        "Play by keyboard: the three bet boxes take the focus after the arrow buttons (Tab), "
+        "Space, Enter or + places a bet and -, Delete or Backspace takes one back, Escape "
+        "closes the help. Alt or F10 opens the menus. Also on by itself when a screen reader "
+        "is running.");
+    // For the start-up benchmark and tests: the game quits once its window
+    // is on screen.
+    QCommandLineOption exitWhenShown("exit-when-shown", "Quit once the window is shown.");
+    exitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(keyboard);
     parser.addOption(screenshot);
+    parser.addOption(exitWhenShown);
     for (const char* qtOption : {"platform", "style", "display", "qwindowgeometry"}) {
         QCommandLineOption passed(qtOption, "", "value");
         passed.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -47,7 +59,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
     CommandLine result;
     result.platformChosen = platformGiven;
-    if (!parser.parse(arguments)) {
+    const bool parsed = parser.parse(arguments);
+    result.keyboard = parsed && parser.isSet(keyboard);
+    result.exitWhenShown = parsed && parser.isSet(exitWhenShown);
+    if (!parsed) {
         result.action = CommandLine::Action::Error;
         result.text = "torvane: " + parser.errorText() + "\nTry 'torvane --help' for more.";
     } else if (!parser.positionalArguments().isEmpty()) {

@@ -11,6 +11,8 @@ namespace torvane {
 struct CommandLine {
     enum class Action { Play, Help, Version, Screenshot, Error };
     Action action = Action::Play;
+    bool keyboard = false;       // --keyboard: play by keyboard
+    bool exitWhenShown = false;  // --exit-when-shown: quit once the window is on screen
     QString screenshotFile;
     bool platformChosen = false;  // Qt's -platform option was given
     QString text;                 // the help or version text, or the error message

@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
 
 #include "app/CommandLine.h"
+#include "app/PlayOptions.h"
 #include "app/ShutdownSignals.h"
 #include "game/Message.h"
 #include "game/Version.h"
@@ -81,20 +81,12 @@ int runGame(int& argc, char** argv, const StartedHook& started) {
         }
         return kExitOk;
     }
+    const PlayOptions options(command, window);
     if (started) {
         QTimer::singleShot(0, &window,
                            [&window, &services, &started] { started(window, services); });
     }
-    const int status = QApplication::exec();
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        // Qt 6.4's Wayland client can hang for ever in its display's
-        // destructor at exit: its event thread waits in wl_display_read_events
-        // for a read that never comes. The windows are unloaded and the game
-        // keeps nothing, so the process ends here, without that teardown.
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    return options.exitStatus(QApplication::exec());
 }
 
 }  // namespace torvane

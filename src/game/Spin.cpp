@@ -89,10 +89,11 @@ void Table::updateChart(int number) {
     state_.barLeft = barValue(state_.hitsLeft, state_.windowSpins);
     state_.barMiddle = barValue(state_.hitsMiddle, state_.windowSpins);
     state_.barRight = barValue(state_.hitsRight, state_.windowSpins);
-    view_.setBarTop(Bar::Zero, state_.barZero);
-    view_.setBarTop(Bar::Left, state_.barLeft);
-    view_.setBarTop(Bar::Middle, state_.barMiddle);
-    view_.setBarTop(Bar::Right, state_.barRight);
+    const Amount presses = state_.windowSpins;
+    view_.setBarTop(Bar::Zero, state_.barZero, {state_.hitsZero, presses});
+    view_.setBarTop(Bar::Left, state_.barLeft, {state_.hitsLeft, presses});
+    view_.setBarTop(Bar::Middle, state_.barMiddle, {state_.hitsMiddle, presses});
+    view_.setBarTop(Bar::Right, state_.barRight, {state_.hitsRight, presses});
 
     if (state_.windowSpins >= kChartWindow) {
         ClearStatistics();

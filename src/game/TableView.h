@@ -6,6 +6,7 @@
 
 #include "game/Colours.h"
 #include "game/Message.h"
+#include "game/Numbers.h"
 
 namespace torvane {
 
@@ -14,6 +15,15 @@ enum class Box { Left, Middle, Right };
 
 // The four chart lines: ln0, lnl, lnm, lnr.
 enum class Bar { Zero, Left, Middle, Right };
+
+// What a chart line's height is drawn from: the completed spins that gave
+// its outcome, and the presses of SPIN in the window (refused ones too).
+struct BarShare {
+    Amount hits = 0;
+    Amount presses = 0;
+
+    bool operator==(const BarShare&) const = default;
+};
 
 // The named controls of the main window, as far as the game's handlers read
 // and write them. The Qt window implements it over real widgets; the tests
@@ -41,8 +51,9 @@ class TableView {
     virtual void removeHistory(int index) = 0;
     virtual void clearHistory() = 0;
 
-    // Y2, the moving top end of a chart line, in twips relative to the frame.
-    virtual void setBarTop(Bar bar, float y2) = 0;
+    // Y2, the moving top end of a chart line, in twips relative to the
+    // frame, with what the new height is drawn from.
+    virtual void setBarTop(Bar bar, float y2, BarShare share) = 0;
 };
 
 // What the game needs from outside its window.

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "ui/Controls.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -41,6 +43,50 @@ void BetBox::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void BetBox::postRelease(int button) {
+    if (QApplication::activeModalWidget() != nullptr) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, button] {
+            // A message box opened by an earlier release runs its own event
+            // loop, in which this call may come due: the box is blocked then.
+            if (QApplication::activeModalWidget() == nullptr) emit mouseUp(button, 0, 0, 0);
+        },
+        Qt::QueuedConnection);
+}
+
+void BetBox::keyPressEvent(QKeyEvent* event) {
+    if (focusPolicy() == Qt::NoFocus) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    int button = 0;
+    bool repeats = false;
+    switch (event->key()) {
+        case Qt::Key_Plus:
+            repeats = true;
+            [[fallthrough]];
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            button = kLeftButton;
+            break;
+        case Qt::Key_Minus:
+            repeats = true;
+            [[fallthrough]];
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            button = kRightButton;
+            break;
+        default:
+            QLabel::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() && !repeats) return;
+    emit mouseUp(button, 0, 0, 0);
+}
+
 QRect CaptionButton::captionRect() const {
     return rect().adjusted(3, 2, -3, -2);
 }
@@ -73,9 +119,21 @@ void ChartLine::setY2(float y2) {
     update();
 }
 
+void ChartLine::setShare(BarShare share) {
+    share_ = share;
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
 void ChartLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), qColor(kLightGreen));
+}
+
+void HelpPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
 }
 
 CaptionFrame::CaptionFrame(const QString& caption, QColor text, QColor background, QWidget* parent)

@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
+
+#include "game/TableView.h"
 
 // Small controls that Qt does not have as such.
 namespace torvane::ui {
@@ -13,16 +16,27 @@ namespace torvane::ui {
 // A label that reports the release of a mouse button pressed on it, with the
 // button code (1 left, 2 right, 4 middle), the shift state (1 Shift, 2 Ctrl,
 // 4 Alt) and the position in twips.
+//
+// A box takes the focus only in keyboard mode. Focused, it reports the keys
+// that stand for a release: Space, Enter and + (also on the keypad) as the
+// left button, -, Delete and Backspace as the right one, with shift 0 and
+// position 0, 0. A held + or - repeats; the other keys act once per press.
 class BetBox : public QLabel {
     Q_OBJECT
   public:
     using QLabel::QLabel;
+
+    // Reports `button` as a release on this box, posted to the event loop,
+    // unless a modal window is open when it is posted or when it comes due.
+    // For assistive technology, which must not wait for the handler.
+    void postRelease(int button);
 
   signals:
     void mouseUp(int button, int shift, float x, float y);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A push button whose caption wraps at word boundaries when it does not fit
@@ -48,6 +62,11 @@ class ChartLine : public QWidget {
     float y2() const { return y2_; }
     void setY2(float y2);
 
+    // What the height was last drawn from; nullopt until the chart first
+    // redraws the line. Setting it tells assistive technology.
+    const std::optional<BarShare>& share() const { return share_; }
+    void setShare(BarShare share);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -56,6 +75,21 @@ class ChartLine : public QWidget {
     int y1_;
     float y2_;
     int width_;
+    std::optional<BarShare> share_;
+};
+
+// The help window's text panel: reports a click, a press and release of the
+// left button on it.
+class HelpPanel : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+
+  signals:
+    void clicked();
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 // A frame with its caption set into the top edge, drawn in the given colours.

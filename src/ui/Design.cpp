@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/Accessibility.h"
+
 namespace torvane::ui {
 
 namespace {
@@ -59,6 +61,7 @@ void setUpResources() {
     for (const char* designed : {"MS Sans Serif", "Arial"}) {
         QFont::insertSubstitutions(designed, facesFor(designed));
     }
+    installAccessibility();
 }
 
 }  // namespace torvane::ui

@@ -41,8 +41,9 @@ inline constexpr Rgb kLightYellow{255, 255, 192};
 
 // The designed faces, "MS Sans Serif" and "Arial", resolve to faces Debian
 // ships.
-// Registers the compiled-in pictures and the font substitutes; call once,
-// after the application object exists and before the first window.
+// Registers the compiled-in pictures, the font substitutes and the game's
+// accessibility interfaces; call once, after the application object exists
+// and before the first window.
 void setUpResources();
 QFont designFont(const char* family, double points, bool bold = false);
 inline QFont windowFont() {

@@ -32,6 +32,10 @@ class DesktopServices : public TableServices {
     // loaded hidden is freed now.
     virtual void unloadWindows() = 0;
 
+    // Keyboard mode: the help window then also closes on Escape and Enter.
+    // Set by the main window with its own mode.
+    virtual void setKeyboardMode(bool on) = 0;
+
     // Hands an address to the desktop; the result is ignored.
     virtual void openUrl(const QUrl& url) = 0;
 };

@@ -69,9 +69,13 @@ void buildTable(QWidget* client, MainWindowControls& c) {
             makeLabel<BetBox>(client, boxes[i].name, "0", twipsRect(boxes[i].left, 6360, 465, 525),
                               boxFont, Qt::AlignCenter);
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
+        // The focus frame shows only in keyboard mode, the one mode in which
+        // a box takes the focus: yellow, which stands out on the box's own
+        // green and against a light or a dark window behind it.
         box->setStyleSheet(
             "QLabel { background-color: rgb(0, 128, 0); color: white;"
-            " border: 1px solid black; }");
+            " border: 1px solid black; }"
+            " QLabel:focus { border: 2px solid rgb(255, 255, 0); }");
         box->setAccessibleDescription(
             QString("%1 column stake. Left click places one bet increment from the bank; right "
                     "click takes it back.")
@@ -233,6 +237,16 @@ void setTabOrderFromDesign(const MainWindowControls& c) {
 }
 
 }  // namespace
+
+void letBetBoxesTakeFocus(const MainWindowControls& c, bool on) {
+    QWidget* previous = c.cmddbldown;
+    for (BetBox* box : c.betBoxes) {
+        if (!on && box->hasFocus()) c.cmdspin->setFocus();
+        box->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+        if (on) QWidget::setTabOrder(previous, box);
+        previous = box;
+    }
+}
 
 void colourCell(QLabel* cell, int number, Rgb colour) {
     setColours(cell, kBlack, colour);

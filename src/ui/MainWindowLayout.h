@@ -54,6 +54,13 @@ struct MainWindowControls {
 // window. Events are connected by the window.
 MainWindowControls buildMainWindow(QMainWindow& window);
 
+// Lets the bet boxes take the focus, or not, by the keyboard (never by a
+// click). Taking it, they stand at their designed tab indices 0 to 2, before
+// cmdspin: Tab runs from cmddbldown through lblleft, lblmiddle and lblright
+// back to cmdspin. Not taking it, the designed chain of eight controls is
+// left as it is.
+void letBetBoxesTakeFocus(const MainWindowControls& controls, bool on);
+
 // Gives number cell `number` its background colour, and says in its
 // accessible description whether it is the number just drawn.
 void colourCell(QLabel* cell, int number, Rgb colour);

@@ -48,7 +48,7 @@ float QtDesktopServices::nextRandom() {
 // Each window shown modally is freed here, once its loop has returned, so
 // nothing deletes a window while its own exec() is still running.
 void QtDesktopServices::showHelpWindow() {
-    help_ = new frmhelp(mainWindow_);  // built afresh, with its text
+    help_ = new frmhelp(mainWindow_, keyboardMode_);  // built afresh, with its text
     helpShowing_ = true;
     help_->exec();
     helpShowing_ = false;
@@ -78,6 +78,10 @@ void QtDesktopServices::unload(QPointer<Window>& window, bool inModalLoop) {
 void QtDesktopServices::unloadWindows() {
     unload(about_, aboutShowing_);
     unload(help_, helpShowing_);
+}
+
+void QtDesktopServices::setKeyboardMode(bool on) {
+    keyboardMode_ = on;
 }
 
 void QtDesktopServices::openUrl(const QUrl& url) {

@@ -31,6 +31,7 @@ class QtDesktopServices : public DesktopServices {
     void showHelpWindow() override;
     void showAboutWindow() override;
     void unloadWindows() override;
+    void setKeyboardMode(bool on) override;
     void openUrl(const QUrl& url) override;
 
     // The loaded windows, or null when not loaded.
@@ -47,6 +48,7 @@ class QtDesktopServices : public DesktopServices {
     bool aboutShowing_ = false;  // in its modal loop
     bool helpShowing_ = false;
     Generator generator_;
+    bool keyboardMode_ = false;
 };
 
 }  // namespace torvane::ui

@@ -55,8 +55,9 @@ void WidgetTableView::clearHistory() {
     c_.lsthistory->clear();
 }
 
-void WidgetTableView::setBarTop(Bar bar, float y2) {
+void WidgetTableView::setBarTop(Bar bar, float y2, BarShare share) {
     c_.line(bar)->setY2(y2);
+    c_.line(bar)->setShare(share);
 }
 
 }  // namespace torvane::ui

@@ -30,7 +30,7 @@ class WidgetTableView : public TableView {
     void addHistory(const std::string& line) override;
     void removeHistory(int index) override;
     void clearHistory() override;
-    void setBarTop(Bar bar, float y2) override;
+    void setBarTop(Bar bar, float y2, BarShare share) override;
 
   private:
     QWidget& window_;

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QUrl>
 
@@ -43,6 +45,12 @@ void frmdiduvor::connectEvents() {
     connect(c.email, &QAction::triggered, this, &frmdiduvor::email_Click);
 }
 
+void frmdiduvor::setKeyboardMode(bool on) {
+    keyboardMode_ = on;
+    letBetBoxesTakeFocus(controls_, on);
+    services_.setKeyboardMode(on);
+}
+
 // --- the window's own events -------------------------------------------------
 
 void frmdiduvor::Form_Load() {
@@ -58,6 +66,18 @@ void frmdiduvor::Form_Unload() {
 void frmdiduvor::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
+}
+
+// Alt alone reaches the menu bar in every mode, as Qt does it. In keyboard
+// mode F10 opens the first menu too, as on most Linux desktops; no other
+// key of the window does anything.
+void frmdiduvor::keyPressEvent(QKeyEvent* event) {
+    if (keyboardMode_ && event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 // --- controls ----------------------------------------------------------------

@@ -23,6 +23,11 @@ class frmdiduvor : public QMainWindow {
 
     const Table& table() const { return table_; }
 
+    // Keyboard mode, off unless asked for: the bet boxes take the focus and
+    // their keys, and the help window closes on Escape and Enter too.
+    bool keyboardMode() const { return keyboardMode_; }
+    void setKeyboardMode(bool on);
+
     // The window's own events.
     void Form_Load();
     void Form_Unload();
@@ -50,6 +55,7 @@ class frmdiduvor : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void connectEvents();
@@ -58,6 +64,7 @@ class frmdiduvor : public QMainWindow {
     MainWindowControls controls_;
     WidgetTableView view_;
     Table table_;
+    bool keyboardMode_ = false;
 };
 
 }  // namespace torvane::ui

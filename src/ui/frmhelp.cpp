@@ -3,33 +3,13 @@
 #include "ui/frmhelp.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 
+#include "ui/Controls.h"
 #include "ui/Design.h"
 
 namespace torvane::ui {
-namespace {
-
-// The help panel: reports a click (press and release on the panel).
-class HelpLabel : public QLabel {
-  public:
-    HelpLabel(QWidget* parent, std::function<void()> onClick)
-        : QLabel(parent), onClick_(std::move(onClick)) {}
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            onClick_();
-        }
-    }
-
-  private:
-    std::function<void()> onClick_;
-};
-
-}  // namespace
-
-frmhelp::frmhelp(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+frmhelp::frmhelp(QWidget* parent, bool keyboardMode)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), keyboardMode_(keyboardMode) {
     setObjectName("frmhelp");
     setFont(windowFont());
     setFixedSize(px(4680), px(3465));
@@ -38,7 +18,9 @@ frmhelp::frmhelp(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWi
     setPalette(blue);
     setAutoFillBackground(true);
 
-    lblhelp_ = new HelpLabel(this, [this] { lblhelp_Click(); });
+    auto* panel = new HelpPanel(this);
+    connect(panel, &HelpPanel::clicked, this, &frmhelp::lblhelp_Click);
+    lblhelp_ = panel;
     lblhelp_->setObjectName("lblhelp");
     lblhelp_->setGeometry(twipsRect(90, 120, 4485, 3195));
     lblhelp_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -49,8 +31,6 @@ frmhelp::frmhelp(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWi
     yellow.setColor(QPalette::WindowText, Qt::black);
     lblhelp_->setPalette(yellow);
     lblhelp_->setAutoFillBackground(true);
-    lblhelp_->setAccessibleName("How to play");
-    lblhelp_->setAccessibleDescription("Click the text to close the help.");
     Form_Load();
 }
 
@@ -88,9 +68,20 @@ void frmhelp::lblhelp_Click() {
     done(QDialog::Accepted);
 }
 
-// Keys do nothing, Escape included.
+// Keys do nothing, Escape included; in keyboard mode Escape and Enter close
+// the window as a click on the text does.
 void frmhelp::keyPressEvent(QKeyEvent* event) {
     event->accept();
+    if (!keyboardMode_) return;
+    switch (event->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            lblhelp_Click();
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace torvane::ui

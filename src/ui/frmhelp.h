@@ -8,11 +8,12 @@
 namespace torvane::ui {
 
 // The rules of the game on a light-yellow panel in a blue, borderless window.
-// A click on the text closes it; keys do nothing.
+// A click on the text closes it; keys do nothing, except in keyboard mode,
+// where Escape and Enter close it too.
 class frmhelp : public QDialog {
     Q_OBJECT
   public:
-    explicit frmhelp(QWidget* parent = nullptr);
+    explicit frmhelp(QWidget* parent = nullptr, bool keyboardMode = false);
 
     // The help text, with CR LF pairs between its lines.
     static QString helpText();
@@ -28,6 +29,7 @@ class frmhelp : public QDialog {
   private:
     QLabel* lblhelp_;
     QString caption_;
+    bool keyboardMode_;
 };
 
 }  // namespace torvane::ui

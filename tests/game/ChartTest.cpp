@@ -86,5 +86,29 @@ TEST(Chart, RefusalsCanCarryTheWindowPastFifty) {
     EXPECT_EQ(t.state().hitsLeft, 0);
 }
 
+// Each redraw tells the view the hits and presses behind every line, counted
+// before a closing window clears them; the first press of a window and New
+// Game tell it nothing.
+TEST(Chart, EachRedrawSaysWhatTheLinesAreDrawnFrom) {
+    TableFixture t;
+    t.view.bank = "0";
+    t.spinAsScripted();  // refused, but a press of the window
+    t.view.bank = "1000";
+    EXPECT_TRUE(t.view.shares.empty());
+    t.spin(3);
+    EXPECT_EQ(t.view.shares.at(Bar::Right), (BarShare{1, 2}));
+    EXPECT_EQ(t.view.shares.at(Bar::Zero), (BarShare{0, 2}));
+
+    t.newGame();
+    EXPECT_EQ(t.view.shares.at(Bar::Right), (BarShare{1, 2}));
+    for (int i = 3; i < 50; ++i) t.spin(1);
+    t.spin(0);  // the 50th press: drawn from all fifty, then cleared
+    EXPECT_EQ(t.view.shares.at(Bar::Left), (BarShare{47, 50}));
+    EXPECT_EQ(t.view.shares.at(Bar::Zero), (BarShare{1, 50}));
+    EXPECT_EQ(t.view.shares.at(Bar::Right), (BarShare{0, 50}));
+    t.spin(2);  // the first press of the next window draws nothing
+    EXPECT_EQ(t.view.shares.at(Bar::Middle), (BarShare{0, 50}));
+}
+
 }  // namespace
 }  // namespace torvane::testing

@@ -35,6 +35,7 @@ class FakeView : public TableView {
     std::vector<std::string> history;
     std::map<Bar, float> bars{
         {Bar::Zero, 420}, {Bar::Left, 420}, {Bar::Middle, 420}, {Bar::Right, 420}};
+    std::map<Bar, BarShare> shares;  // what each line was last drawn from; none before
 
     FakeView();
 
@@ -51,7 +52,10 @@ class FakeView : public TableView {
     void addHistory(const std::string& line) override { history.push_back(line); }
     void removeHistory(int i) override;
     void clearHistory() override { history.clear(); }
-    void setBarTop(Bar b, float y2) override { bars[b] = y2; }
+    void setBarTop(Bar b, float y2, BarShare share) override {
+        bars[b] = y2;
+        shares[b] = share;
+    }
 
     // How many number cells are lit bright green.
     int brightCells() const;

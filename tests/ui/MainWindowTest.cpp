@@ -254,7 +254,10 @@ TEST_F(MainWindow, ScreenReadersCanTellWhatEachControlIsAndShows) {
     EXPECT_TRUE(description("lblleft").contains("right click takes it back"));
 
     click("lblleft");
-    EXPECT_EQ(name("lblleft"), "25");  // the value stays readable
+    // The stake stays readable, after the column's name, and as the value.
+    EXPECT_EQ(name("lblleft"), "Left column stake: 25");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control("lblleft"))->text(QAccessible::Value),
+              "25");
     drawNext(17);
     click("cmdspin");
     EXPECT_EQ(name("lbl0_17"), "17");
