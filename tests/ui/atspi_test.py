@@ -260,7 +260,32 @@ def play_a_game():
         check("the history and the lit number read alike",
               len(lit) == 1 and last.endswith("   " + lit[0].get_name()), (last, [c.get_name() for c in lit]))
         check("the winnings are readable", find(main, "label", r"R\d+") is not None)
-        check("the increment is readable", text_of(find(main, "text", "Bet increment")) == "25")
+        increment = find(main, "text", "Bet increment")
+        check("the increment is readable", text_of(increment) == "25")
+
+        right = boxes["Right"]
+        bank.set_text_contents("500")
+        increment.set_text_contents("50")
+        check("the bank and the increment can be typed",
+              wait_for(lambda: text_of(bank) == "500" and text_of(increment) == "50"),
+              (text_of(bank), text_of(increment)))
+        act(right, "Place bet")
+        check("a bet uses the typed bank and increment",
+              wait_for(lambda: right.get_name() == "Right column stake: 50" and text_of(bank) == "450"),
+              (right.get_name(), text_of(bank)))
+        act(find(main, "push button", "Transfer winnings to bank"), "Press")
+        refusal = wait_for(lambda: game.window("dialog", "Tranfer Violation")
+                           or game.window("alert", "Tranfer Violation"))
+        check("a transfer with nothing won says so",
+              refusal is not None and find(refusal, None, "There is no winnings to transfer.") is not None)
+        if refusal is not None:
+            act(find(refusal, "push button", "OK"), "Press")
+            wait_for(lambda: not showing(refusal))
+        act(find(main, "push button", "New Game"), "Press")
+        check("New Game restores the bank, the increment and the stakes",
+              wait_for(lambda: text_of(bank) == "1000" and text_of(increment) == "25"
+                       and right.get_name() == "Right column stake: 0"),
+              (text_of(bank), text_of(increment), right.get_name()))
 
         menus = find(main, "menu bar")
         act_blocking(menu_item(menus, "Help", "Help"), "Press")
