@@ -143,11 +143,10 @@ TEST_P(BetBoxActions, DoNothingWhileAModalWindowIsOpen) {
 
 // The help window is modal too.
 TEST_P(BetBoxActions, DoNothingWhileTheHelpWindowIsOpen) {
-    QTimer::singleShot(0, [&] {
+    whileHelpIsOpen([&](frmhelp* help) {
         invoke("Place bet");
-        services.helpWindow()->lblhelp_Click();
+        help->lblhelp_Click();
     });
-    action("help")->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(text(GetParam().box), "0");
     EXPECT_EQ(text("txtbank"), "1000");
@@ -253,10 +252,7 @@ using HelpPanel = WindowFixture;
 // and how to close it as the description; the action Close closes it as a
 // click does, and nothing else does.
 TEST_F(HelpPanel, ReadsInFullAndClosesByItsAction) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        ran = true;
-        frmhelp* help = services.helpWindow();
+    whileHelpIsOpen([&](frmhelp* help) {
         ASSERT_NE(help, nullptr);
         QAccessibleInterface* panel = accessible(help->findChild<QLabel*>("lblhelp"));
         QString plain = frmhelp::helpText();
@@ -278,8 +274,6 @@ TEST_F(HelpPanel, ReadsInFullAndClosesByItsAction) {
             help->lblhelp_Click();
         }
     });
-    action("help")->trigger();
-    EXPECT_TRUE(ran);
     EXPECT_EQ(services.helpWindow(), nullptr);
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include <QPointer>
-#include <QTimer>
 
 #include "WindowFixture.h"
 #include "ui/Design.h"
@@ -30,20 +29,8 @@ TEST(HelpText, IsBuiltLineByLineWithCrLfPairs) {
 
 using HelpWindow = WindowFixture;
 
-// Opens Help > Help and runs `inside` while the help window is shown modally.
-template <class F>
-void whileHelpIsOpen(WindowFixture& f, F inside) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        ran = true;
-        inside(f.services.helpWindow());
-    });
-    f.action("help")->trigger();
-    EXPECT_TRUE(ran);
-}
-
 TEST_F(HelpWindow, OpensAtItsPlaceAndClosesOnAClickOnTheText) {
-    whileHelpIsOpen(*this, [](frmhelp* help) {
+    whileHelpIsOpen([](frmhelp* help) {
         ASSERT_NE(help, nullptr);
         EXPECT_TRUE(help->isVisible());
         EXPECT_TRUE(help->isModal() || QApplication::activeModalWidget() == help);
@@ -69,13 +56,13 @@ TEST_F(HelpWindow, OpensAtItsPlaceAndClosesOnAClickOnTheText) {
 
 TEST_F(HelpWindow, EachOpeningBuildsTheWindowAfresh) {
     const frmhelp* first = nullptr;
-    whileHelpIsOpen(*this, [&](frmhelp* help) {
+    whileHelpIsOpen([&](frmhelp* help) {
         first = help;
         help->findChild<QLabel*>("lblhelp")->setText("changed");
         help->move(0, 0);
         help->lblhelp_Click();
     });
-    whileHelpIsOpen(*this, [&](frmhelp* help) {
+    whileHelpIsOpen([&](frmhelp* help) {
         EXPECT_EQ(help->pos(), QPoint(px(3805), px(3000)));
         EXPECT_TRUE(help->findChild<QLabel*>("lblhelp")->text().startsWith(QString(15, ' ')));
         help->lblhelp_Click();
@@ -85,17 +72,6 @@ TEST_F(HelpWindow, EachOpeningBuildsTheWindowAfresh) {
 
 using AboutWindow = WindowFixture;
 
-template <class F>
-void whileAboutIsOpen(WindowFixture& f, F inside) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        ran = true;
-        inside(f.services.aboutWindow());
-    });
-    f.action("about")->trigger();
-    EXPECT_TRUE(ran);
-}
-
 QString labelText(const frmabout* about, const char* name) {
     return about->findChild<QLabel*>(name)->text();
 }
@@ -104,7 +80,7 @@ TEST_F(AboutWindow, IsLoadedHiddenAtStartAndShownWithoutASecondLoad) {
     ASSERT_NE(services.aboutWindow(), nullptr);
     EXPECT_FALSE(services.aboutWindow()->isVisible());
     EXPECT_EQ(services.aboutLoads, 1);
-    whileAboutIsOpen(*this, [this](frmabout* about) {
+    whileAboutIsOpen([this](frmabout* about) {
         EXPECT_TRUE(about->isVisible());
         EXPECT_EQ(services.aboutLoads, 1);
         EXPECT_EQ(labelText(about, "lblVersion"), "Version 1.0.18");
@@ -120,7 +96,7 @@ TEST_F(AboutWindow, IsLoadedHiddenAtStartAndShownWithoutASecondLoad) {
     });
     EXPECT_EQ(services.aboutWindow(), nullptr);
 
-    whileAboutIsOpen(*this, [this](frmabout* about) {
+    whileAboutIsOpen([this](frmabout* about) {
         EXPECT_EQ(services.aboutLoads, 2);  // loaded again, its load handler run again
         EXPECT_EQ(labelText(about, "lblVersion"), "Version 1.0.18");
         QTest::mouseClick(about->findChild<QWidget*>("cmdok"), Qt::LeftButton);
@@ -131,7 +107,7 @@ TEST_F(AboutWindow, IsLoadedHiddenAtStartAndShownWithoutASecondLoad) {
 class AboutKeys : public WindowFixture, public ::testing::WithParamInterface<Qt::Key> {};
 
 TEST_P(AboutKeys, AKeyThatTypesACharacterClosesIt) {
-    whileAboutIsOpen(*this, [](frmabout* about) {
+    whileAboutIsOpen([](frmabout* about) {
         // Keys that type nothing and clicks on the picture or a label do not close it.
         QWidget* ok = about->findChild<QWidget*>("cmdok");
         ASSERT_EQ(about->focusWidget(), ok);
@@ -172,7 +148,7 @@ TEST_F(Shutdown, ExitUnloadsTheHiddenAboutWindowAndClosesTheMainWindow) {
 TEST_F(Shutdown, ClosingWhileTheWindowsAreOpenUnloadsThemFirst) {
     QPointer<frmhelp> shown;
     bool stillThereInsideItsLoop = false;
-    whileHelpIsOpen(*this, [&](frmhelp* help) {
+    whileHelpIsOpen([&](frmhelp* help) {
         ASSERT_NE(help, nullptr);
         shown = help;
         window.close();  // as the desktop would, e.g. at logout
@@ -189,7 +165,7 @@ TEST_F(Shutdown, ClosingWhileTheWindowsAreOpenUnloadsThemFirst) {
 TEST_F(Shutdown, ClosingWhileTheAboutWindowIsOpenFreesItAfterItsLoop) {
     QPointer<frmabout> shown;
     bool stillThereInsideItsLoop = false;
-    whileAboutIsOpen(*this, [&](frmabout* about) {
+    whileAboutIsOpen([&](frmabout* about) {
         shown = about;
         window.close();
         stillThereInsideItsLoop = !shown.isNull();

@@ -170,15 +170,13 @@ TEST_F(KeyboardMode, EscapeAndEnterCloseTheHelpWindowOnlyInKeyboardMode) {
         for (const bool keyboard : {false, true}) {
             window.setKeyboardMode(keyboard);
             bool stayed = false;
-            QTimer::singleShot(0, [&] {
-                frmhelp* help = services.helpWindow();
+            whileHelpIsOpen([&](frmhelp* help) {
                 ASSERT_NE(help, nullptr);
                 QTest::keyClick(help, Qt::Key_A);
                 QTest::keyClick(help, key);
                 stayed = help->isVisible();
                 if (stayed) help->lblhelp_Click();
             });
-            action("help")->trigger();
             EXPECT_EQ(stayed, !keyboard) << QKeySequence(key).toString().toStdString();
             EXPECT_EQ(services.helpWindow(), nullptr);
         }

@@ -10,10 +10,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <vector>
 
 #include "ui/QtDesktopServices.h"
+#include "ui/frmabout.h"
 #include "ui/frmdiduvor.h"
+#include "ui/frmhelp.h"
 
 namespace torvane::ui::testing {
 
@@ -78,9 +81,31 @@ struct WindowFixture : ::testing::Test {
         QTest::mouseClick(control(name), button, mods);
     }
     QAction* action(const char* name) const { return control<QAction>(name); }
+    // Opens Help > Help (or Help > About) and runs `inside` while that window
+    // is shown modally; `inside` must close it.
+    template <class F>
+    void whileHelpIsOpen(F inside) {
+        whileModal("help", [&] { inside(services.helpWindow()); });
+    }
+    template <class F>
+    void whileAboutIsOpen(F inside) {
+        whileModal("about", [&] { inside(services.aboutWindow()); });
+    }
     QColor cellColour(int n) const {
         const QByteArray name = "lbl0_" + QByteArray::number(n);
         return control<QLabel>(name.constData())->palette().color(QPalette::Window);
+    }
+
+  private:
+    template <class F>
+    void whileModal(const char* menuItem, F inside) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            ran = true;
+            inside();
+        });
+        action(menuItem)->trigger();
+        EXPECT_TRUE(ran) << menuItem;
     }
 };
 
