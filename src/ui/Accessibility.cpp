@@ -5,28 +5,29 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <cmath>
 
+#include "design/HelpWindow.h"
+#include "design/MainWindow.h"
 #include "game/Table.h"
 #include "ui/Controls.h"
 
 namespace torvane::ui {
 namespace {
 
-// The names by control, so that each control's name is said in one place.
+// The bet box a control is.
+Box boxOf(const QObject* control) {
+    for (const Box box : {Box::Left, Box::Middle}) {
+        if (control->objectName() == QLatin1String(design::betBox(box).name)) return box;
+    }
+    return Box::Right;
+}
+
+// The designed name of a chart line.
 QString nameOf(const QObject* control) {
-    static const struct {
-        const char* control;
-        const char* name;
-    } names[] = {{"lblleft", "Left column stake"},
-                 {"lblmiddle", "Middle column stake"},
-                 {"lblright", "Right column stake"},
-                 {"ln0", "Zero"},
-                 {"lnl", "Left column"},
-                 {"lnm", "Middle column"},
-                 {"lnr", "Right column"}};
-    for (const auto& n : names) {
-        if (control->objectName() == QLatin1String(n.control)) return n.name;
+    for (const Bar bar : {Bar::Zero, Bar::Left, Bar::Middle, Bar::Right}) {
+        if (control->objectName() == QLatin1String(design::chartLine(bar).name)) {
+            return design::chartLine(bar).accessibleName;
+        }
     }
     return {};
 }
@@ -42,7 +43,8 @@ class BetBoxAccessible : public QAccessibleWidget {
     QString text(QAccessible::Text t) const override {
         switch (t) {
             case QAccessible::Name:
-                return nameOf(object()) + ": " + box()->text();
+                return QString::fromStdString(
+                    design::stakeReading(boxOf(object()), box()->text().toStdString()));
             case QAccessible::Value:
                 return box()->text();
             default:
@@ -58,12 +60,8 @@ class BetBoxAccessible : public QAccessibleWidget {
         return QAccessibleWidget::localizedActionName(action);
     }
     QString localizedActionDescription(const QString& action) const override {
-        if (action == QLatin1String(kPlaceBetAction)) {
-            return "Moves one bet increment from the bank onto this column";
-        }
-        if (action == QLatin1String(kTakeBackBetAction)) {
-            return "Takes one bet increment off this column back into the bank";
-        }
+        if (action == QLatin1String(kPlaceBetAction)) return design::kPlaceBetDescription;
+        if (action == QLatin1String(kTakeBackBetAction)) return design::kTakeBackBetDescription;
         return QAccessibleWidget::localizedActionDescription(action);
     }
     // Any other name is refused without effect, unless it is one of the
@@ -122,7 +120,7 @@ class HelpPanelAccessible : public QAccessibleWidget {
             case QAccessible::Name:
                 return panel()->text();
             case QAccessible::Description:
-                return "How to play. Click the text, or use its action Close, to close the help.";
+                return design::helpWindow().description;
             default:
                 return QAccessibleWidget::text(t);
         }
@@ -132,7 +130,7 @@ class HelpPanelAccessible : public QAccessibleWidget {
         return QStringList{kCloseAction} + QAccessibleWidget::actionNames();
     }
     QString localizedActionDescription(const QString& action) const override {
-        if (action == QLatin1String(kCloseAction)) return "Closes the help, as a click on it does";
+        if (action == QLatin1String(kCloseAction)) return design::kCloseDescription;
         return QAccessibleWidget::localizedActionDescription(action);
     }
     // Posted, like the bet boxes' actions; only while the help window is
@@ -178,9 +176,7 @@ void installAccessibility() {
 }
 
 QString chartLineDescription(const std::optional<BarShare>& share) {
-    if (!share || share->presses <= 0) return "No spins counted yet";
-    const long percent = std::lround(100.0 * share->hits / share->presses);
-    return QString("%1 of %2 presses, %3%").arg(share->hits).arg(share->presses).arg(percent);
+    return QString::fromStdString(design::chartLineReading(share));
 }
 
 }  // namespace torvane::ui

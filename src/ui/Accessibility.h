@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+#include "design/Readings.h"
 #include "game/TableView.h"
 
 // What assistive technology (a screen reader, over AT-SPI on Linux) reads
@@ -18,9 +19,9 @@
 // - the help panel reads as its whole text and has the action "Close".
 namespace torvane::ui {
 
-inline constexpr const char* kPlaceBetAction = "Place bet";
-inline constexpr const char* kTakeBackBetAction = "Take back bet";
-inline constexpr const char* kCloseAction = "Close";
+using design::kCloseAction;
+using design::kPlaceBetAction;
+using design::kTakeBackBetAction;
 
 // Installs the interfaces of those controls with Qt's accessibility; once
 // per process, by setUpResources().

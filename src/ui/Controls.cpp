@@ -104,8 +104,13 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     painter.drawText(caption, Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
-ChartLine::ChartLine(QWidget* parent, int x, int y1, int y2, int widthPx)
-    : QWidget(parent), x_(x), y1_(y1), y2_(static_cast<float>(y2)), width_(widthPx) {
+ChartLine::ChartLine(QWidget* parent, int x, int y1, int y2, int widthPx, QColor colour)
+    : QWidget(parent),
+      x_(x),
+      y1_(y1),
+      y2_(static_cast<float>(y2)),
+      width_(widthPx),
+      colour_(colour) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setY2(y2_);
@@ -127,7 +132,7 @@ void ChartLine::setShare(BarShare share) {
 
 void ChartLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), qColor(kLightGreen));
+    painter.fillRect(rect(), colour_);
 }
 
 void HelpPanel::mouseReleaseEvent(QMouseEvent* event) {

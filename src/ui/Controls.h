@@ -57,7 +57,7 @@ class CaptionButton : public QPushButton {
 class ChartLine : public QWidget {
     Q_OBJECT
   public:
-    ChartLine(QWidget* parent, int x, int y1, int y2, int widthPx);
+    ChartLine(QWidget* parent, int x, int y1, int y2, int widthPx, QColor colour);
 
     float y2() const { return y2_; }
     void setY2(float y2);
@@ -75,6 +75,7 @@ class ChartLine : public QWidget {
     int y1_;
     float y2_;
     int width_;
+    QColor colour_;
     std::optional<BarShare> share_;
 };
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "ui/Design.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -11,13 +12,12 @@ namespace torvane::ui {
 
 namespace {
 
-// "MS Sans Serif" becomes FreeSans, narrow enough that every designed caption
-// fits its designed box at the designed size; "Arial" becomes Liberation
-// Sans, which has Arial's metrics. Each with fallbacks.
-QStringList facesFor(const QString& designed) {
-    if (designed == "MS Sans Serif") return {"FreeSans", "Liberation Sans"};
-    if (designed == "Arial") return {"Liberation Sans", "Arimo"};
-    return {designed};
+QStringList facesFor(design::Face face) {
+    QStringList faces;
+    for (const std::string& family : design::substituteFamilies(face)) {
+        faces << QString::fromStdString(family);
+    }
+    return faces;
 }
 
 }  // namespace
@@ -35,15 +35,17 @@ double contrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// Names the installed faces directly, so no time goes into looking for a
-// face that is not there.
-QFont designFont(const char* family, double points, bool bold) {
+QFont qFont(const design::Font& designed) {
     QFont font;
-    font.setFamilies(facesFor(family));
-    font.setPointSizeF(points);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setFamilies(facesFor(designed.face));
+    font.setPointSizeF(designed.points);
+    font.setWeight(designed.bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+QString picturePath(const char* file) {
+    return QString(":/pictures/") + file;
 }
 
 }  // namespace torvane::ui
@@ -58,8 +60,8 @@ namespace torvane::ui {
 void setUpResources() {
     registerPictures();
     // Lets fonts named by their designed face (QFont("Arial")) resolve too.
-    for (const char* designed : {"MS Sans Serif", "Arial"}) {
-        QFont::insertSubstitutions(designed, facesFor(designed));
+    for (const auto face : {design::Face::MsSansSerif, design::Face::Arial}) {
+        QFont::insertSubstitutions(design::designedFamily(face), facesFor(face));
     }
     installAccessibility();
 }

@@ -6,13 +6,16 @@
 #include <QFont>
 #include <QRect>
 
+#include "design/Layout.h"
 #include "game/Colours.h"
 
-// The windows are laid out in twips, as designed: 15 twips to a logical pixel
-// at 96 dots per inch. Qt's high-DPI scaling takes it from there.
+// The designed windows in Qt's terms: twips become logical pixels (15 to a
+// pixel at 96 dots per inch; Qt's high-DPI scaling takes it from there),
+// colours QColors and designed fonts the faces Debian ships.
 namespace torvane::ui {
 
-inline constexpr double kTwipsPerPixel = 15.0;
+using design::kLightGreen;
+inline constexpr double kTwipsPerPixel = design::kTwipsPerPixel;
 
 // Twips to whole pixels, rounded; and to fractional pixels.
 constexpr int px(int twips) {
@@ -22,8 +25,8 @@ constexpr double pxF(double twips) {
     return twips / kTwipsPerPixel;
 }
 
-inline QRect twipsRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
+inline QRect twipsRect(const design::Twips& t) {
+    return {px(t.left), px(t.top), px(t.width), px(t.height)};
 }
 
 inline QColor qColor(Rgb c) {
@@ -35,19 +38,14 @@ inline QColor qColor(Rgb c) {
 double contrastRatio(const QColor& a, const QColor& b);
 inline constexpr double kReadableContrast = 4.5;
 
-inline constexpr Rgb kLightGreen{128, 255, 128};
-inline constexpr Rgb kBetBoxGreen{0, 128, 0};
-inline constexpr Rgb kLightYellow{255, 255, 192};
-
-// The designed faces, "MS Sans Serif" and "Arial", resolve to faces Debian
-// ships.
 // Registers the compiled-in pictures, the font substitutes and the game's
 // accessibility interfaces; call once, after the application object exists
 // and before the first window.
 void setUpResources();
-QFont designFont(const char* family, double points, bool bold = false);
-inline QFont windowFont() {
-    return designFont("MS Sans Serif", 8.25);
-}
+// A designed font, naming the installed faces directly, so no time goes into
+// looking for a face that is not there.
+QFont qFont(const design::Font& font);
+// The designed picture `file` (in pictures/), as a resource path.
+QString picturePath(const char* file);
 
 }  // namespace torvane::ui

@@ -7,66 +7,47 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "game/Message.h"
-#include "game/Table.h"
+#include "design/AboutWindow.h"
 #include "ui/Controls.h"
 #include "ui/Design.h"
 
 namespace torvane::ui {
-namespace {
-
-QLabel* aboutLabel(QWidget* frame, const char* name, const QString& text, QRect geometry,
-                   const QFont& font) {
-    auto* label = new QLabel(text, frame);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    return label;
-}
-
-}  // namespace
 
 frmabout::frmabout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint) {
-    setObjectName("frmaboutWindow");
-    setFont(windowFont());
-    setFixedSize(px(7380), px(4245));
-    move(px(2340), px(2445));
+    const design::AboutWindowDesign& d = design::aboutWindow();
+    setObjectName("frmaboutWindow");  // the frame inside carries the designed name
+    setFont(qFont(d.window.font));
+    setFixedSize(px(d.window.rect.width), px(d.window.rect.height));
+    move(px(d.window.rect.left), px(d.window.rect.top));
 
     auto* frame = new QGroupBox(this);
-    frame->setObjectName("frmabout");
-    frame->setGeometry(twipsRect(150, 60, 7080, 4050));
+    frame->setObjectName(d.frame.name);
+    frame->setGeometry(twipsRect(d.frame.rect));
 
-    auto* logo = new Picture(":/pictures/racing-car.svg", frame);
-    logo->setObjectName("imgLogo");
-    logo->setGeometry(twipsRect(360, 510, 1815, 2385));
-    logo->setAccessibleName("A green racing car");
-
-    aboutLabel(frame, "lblCompanyProduct", QString("Torvane Tables \u00A9"),
-               twipsRect(2355, 600, 1845, 435), designFont("Arial", 18, true));
-    lblProductName_ = aboutLabel(frame, "lblProductName", "", twipsRect(2340, 990, 180, 765),
-                                 designFont("Arial", 32.25, true));
-    lblVersion_ = aboutLabel(frame, "lblVersion", "Version:", twipsRect(5865, 2070, 975, 285),
-                             designFont("Arial", 12, true));
-    lblVersion_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    for (const design::Control& c : d.controls) {
+        QWidget* widget = nullptr;
+        if (c.kind == design::Kind::Image) {
+            widget = new Picture(picturePath(c.picture), frame);
+        } else if (c.kind == design::Kind::Button) {
+            cmdok_ = new CaptionButton(c.text, frame);
+            cmdok_->setAutoDefault(false);
+            connect(cmdok_, &QPushButton::clicked, this, &frmabout::cmdok_Click);
+            widget = cmdok_;
+        } else {
+            auto* label = new QLabel(c.text, frame);
+            label->setFont(qFont(c.font));
+            if (c.align == design::Align::Right) label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            label->setWordWrap(c.wrap);
+            if (c.autoSize) autoSized_.push_back(label);
+            widget = label;
+        }
+        widget->setObjectName(c.name);
+        widget->setGeometry(twipsRect(c.rect));
+        if (c.accessibleName != nullptr) widget->setAccessibleName(c.accessibleName);
+    }
+    lblProductName_ = frame->findChild<QLabel*>("lblProductName");
+    lblVersion_ = frame->findChild<QLabel*>("lblVersion");
     versionRight_ = lblVersion_->geometry().right();
-
-    cmdok_ = new CaptionButton("OK", frame);
-    cmdok_->setObjectName("cmdok");
-    cmdok_->setGeometry(twipsRect(2670, 2280, 915, 525));
-    cmdok_->setAutoDefault(false);
-    connect(cmdok_, &QPushButton::clicked, this, &frmabout::cmdok_Click);
-
-    const QFont small = designFont("Arial", 8.25);
-    aboutLabel(frame, "lblCopyright", QString("Copyright \u00A9 2025-2026"),
-               twipsRect(4170, 2640, 2805, 255), small);
-    aboutLabel(frame, "lblCompany", QString("Company: Torvane Tables \u00A9"),
-               twipsRect(4170, 2850, 2415, 255), small);
-    QLabel* warning = aboutLabel(
-        frame, "lblWarning",
-        "Warning: a game of play money only. It pays nothing real and teaches no winning "
-        "method.",
-        twipsRect(360, 3180, 6480, 480), small);
-    warning->setWordWrap(true);
 
     // Key preview: the window sees every key before the control with the focus.
     installEventFilter(this);
@@ -79,17 +60,15 @@ frmabout::frmabout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Customize
 }
 
 void frmabout::Form_Load() {
-    lblVersion_->setText("Version " + QString::fromStdString(Table::versionText()));
-    lblProductName_->setText(kAppTitle);
+    lblVersion_->setText(QString::fromStdString(design::versionCaption()));
+    lblProductName_->setText(QString::fromStdString(design::productNameCaption()));
     if (isVisible()) fitLabels();
 }
 
 // The auto-size labels follow their text; the version keeps its right edge.
 // Measuring text loads fonts, so a window loaded hidden does it when shown.
 void frmabout::fitLabels() {
-    for (const char* name : {"lblCompanyProduct", "lblProductName", "lblVersion"}) {
-        findChild<QLabel*>(name)->adjustSize();
-    }
+    for (QLabel* label : autoSized_) label->adjustSize();
     QRect version = lblVersion_->geometry();
     version.moveRight(versionRight_);
     lblVersion_->setGeometry(version);

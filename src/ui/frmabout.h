@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -30,8 +31,9 @@ class frmabout : public QDialog {
 
     QLabel* lblProductName_;
     QLabel* lblVersion_;
-    QPushButton* cmdok_;
-    int versionRight_ = 0;  // the version keeps its right edge as it grows
+    QPushButton* cmdok_ = nullptr;
+    std::vector<QLabel*> autoSized_;  // follow their text when shown
+    int versionRight_ = 0;            // the version keeps its right edge as it grows
 };
 
 }  // namespace torvane::ui

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include "design/MainWindow.h"
 #include "game/Table.h"
 #include "ui/DesktopServices.h"
 #include "ui/MainWindowLayout.h"
@@ -50,8 +51,8 @@ class frmdiduvor : public QMainWindow {
     void mailme_Click();
     void email_Click();
 
-    static constexpr const char* kMailAddress = "mailto:winning-methods@example.org";
-    static constexpr const char* kWebsite = "http://www.example.org/torvane/";
+    static constexpr const char* kMailAddress = design::kMailAddress;
+    static constexpr const char* kWebsite = design::kWebsite;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+#include "design/Layout.h"
+
+namespace torvane::design {
+
+const char* designedFamily(Face face) {
+    return face == Face::Arial ? "Arial" : "MS Sans Serif";
+}
+
+std::vector<std::string> substituteFamilies(Face face) {
+    if (face == Face::Arial) return {"Liberation Sans", "Arimo"};
+    return {"FreeSans", "Liberation Sans"};
+}
+
+bool takesFocus(const Control& control) {
+    switch (control.kind) {
+        case Kind::TextBox:
+        case Kind::Button:
+        case Kind::PictureButton:
+        case Kind::ListBox:
+            return true;
+        case Kind::Label:
+        case Kind::Frame:
+        case Kind::Image:
+            break;
+    }
+    return false;
+}
+
+std::string accessibleName(const Control& control) {
+    return control.accessibleName != nullptr ? control.accessibleName : control.text;
+}
+
+char accessLetter(const char* caption) {
+    for (const char* c = caption; *c != '\0'; ++c) {
+        if (*c == '&' && c[1] != '\0') return c[1];
+    }
+    return 0;
+}
+
+std::string withoutAccessMark(const char* caption) {
+    std::string plain;
+    for (const char* c = caption; *c != '\0'; ++c) {
+        if (*c != '&') plain += *c;
+    }
+    return plain;
+}
+
+double pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+std::string fillIn(const char* text, const std::string& value) {
+    std::string filled = text;
+    const auto at = filled.find("%1");
+    if (at != std::string::npos) filled.replace(at, 2, value);
+    return filled;
+}
+
+}  // namespace torvane::design

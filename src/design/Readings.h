@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "game/TableView.h"
+
+// What assistive technology says of the controls whose reading changes with
+// play, and the actions it can take on them.
+namespace torvane::design {
+
+// "Left column stake: 25": a bet box's name with its stake as shown.
+std::string stakeReading(Box box, const std::string& shown);
+
+// "Number 17, drawn by the last spin. Clicking it does nothing." or
+// "Number 16 on the table. Clicking it does nothing."
+std::string cellDescription(int number, bool drawn);
+
+// "2 of 3 presses, 67%": the hits and the presses of SPIN a chart line was
+// drawn from, and the share; before the first drawing, that no spins are
+// counted yet.
+std::string chartLineReading(const std::optional<BarShare>& share);
+
+// The actions a screen reader finds on a bet box and on the help panel.
+inline constexpr const char* kPlaceBetAction = "Place bet";
+inline constexpr const char* kTakeBackBetAction = "Take back bet";
+inline constexpr const char* kCloseAction = "Close";
+inline constexpr const char* kPlaceBetDescription =
+    "Moves one bet increment from the bank onto this column";
+inline constexpr const char* kTakeBackBetDescription =
+    "Takes one bet increment off this column back into the bank";
+inline constexpr const char* kCloseDescription = "Closes the help, as a click on it does";
+
+}  // namespace torvane::design
