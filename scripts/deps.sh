@@ -3,15 +3,17 @@
 # SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 # Installs the Debian packages that are missing for a purpose:
 #   deps.sh play   what building and running the game needs (packages/play.txt)
-#   deps.sh test   that, and what the tests and checks need (packages/test.txt)
+#   deps.sh web    what building it for the browser needs (packages/web.txt)
+#   deps.sh test   both, and what the tests and checks need (packages/test.txt)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 case "${1:-}" in
   play) lists=("$here/packages/play.txt") ;;
-  test) lists=("$here/packages/play.txt" "$here/packages/test.txt") ;;
-  *) echo "usage: deps.sh play|test" >&2; exit 2 ;;
+  web) lists=("$here/packages/web.txt") ;;
+  test) lists=("$here/packages/play.txt" "$here/packages/web.txt" "$here/packages/test.txt") ;;
+  *) echo "usage: deps.sh play|web|test" >&2; exit 2 ;;
 esac
-mapfile -t wanted < <(cat "${lists[@]}" | grep -v -E '^\s*(#|$)')
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v -E '^\s*(#|$)' | sort -u)
 missing=()
 for pkg in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)

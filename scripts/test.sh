@@ -6,7 +6,9 @@
 #   1. build/release: warnings as errors, every test, check and validator;
 #   2. build/asan: the whole program and every test again under
 #      AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer;
-#   3. build/fuzz: the fuzz targets (clang, libFuzzer), each run briefly.
+#   3. build/fuzz: the fuzz targets (clang, libFuzzer), each run briefly;
+#   4. build/web: the browser build (emscripten): the logic tests as
+#      WebAssembly under Node.js, and the site in Chromium.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -30,3 +32,8 @@ ctest --test-dir build/asan --output-on-failure -j "$jobs"
 # and any input that breaks them, stays in build/fuzz-ci.
 rm -rf build/fuzz-ci
 TORVANE_FUZZ_SKIP_DEPS=1 TORVANE_FUZZ_CORPUS=$here/build/fuzz-ci scripts/fuzz.sh 20
+
+# The browser build: the same logic tests as WebAssembly under Node.js, then
+# the built site in headless Chromium (label web).
+scripts/build-web.sh -DTORVANE_WERROR=ON -DBUILD_TESTING=ON
+ctest --test-dir build/web --output-on-failure -j "$jobs"

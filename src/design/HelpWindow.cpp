@@ -17,7 +17,8 @@ const HelpWindowDesign& helpWindow() {
                     .rect = {90, 120, 4485, 3195},
                     .fore = kBlack,
                     .back = kLightYellow,
-                    .wrap = true},
+                    .wrap = true,
+                    .event = Event::Click},
         .description = "How to play. Click the text, or use its action Close, to close the help.",
     };
     return design;

@@ -13,6 +13,18 @@ std::vector<std::string> substituteFamilies(Face face) {
     return {"FreeSans", "Liberation Sans"};
 }
 
+std::string handlerName(const Control& control) {
+    switch (control.event) {
+        case Event::Click:
+            return std::string(control.name) + "_Click";
+        case Event::MouseUp:
+            return std::string(control.name) + "_MouseUp";
+        case Event::None:
+            break;
+    }
+    return {};
+}
+
 bool takesFocus(const Control& control) {
     switch (control.kind) {
         case Kind::TextBox:

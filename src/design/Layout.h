@@ -42,6 +42,9 @@ struct Font {
 inline constexpr Font kWindowFont{};
 
 enum class Kind { Label, TextBox, Button, PictureButton, ListBox, Frame, Image };
+// The one control event that reaches a handler, named after the control and
+// the event: cmdspin_Click, lblleft_MouseUp.
+enum class Event { None, Click, MouseUp };
 enum class Align { Left, Centre, Right };
 
 inline constexpr Rgb kBlack{0, 0, 0};
@@ -65,17 +68,21 @@ struct Control {
     std::optional<Rgb> fore{};  // none: the platform's default colour
     std::optional<Rgb> back{};
     Align align = Align::Left;
-    bool border = false;            // a thin single-line frame
-    bool autoSize = false;          // width and height follow the text; left and top stay
-    bool wrap = false;              // the text wraps at word boundaries within the width
-    int maxLength = 0;              // how many characters may be typed into a text box; 0: any
-    int tabIndex = -1;              // the designed tab index; -1: none
+    bool border = false;    // a thin single-line frame
+    bool autoSize = false;  // width and height follow the text; left and top stay
+    bool wrap = false;      // the text wraps at word boundaries within the width
+    int maxLength = 0;      // how many characters may be typed into a text box; 0: any
+    int tabIndex = -1;      // the designed tab index; -1: none
+    Event event = Event::None;
     const char* picture = nullptr;  // picture buttons and images: a file in pictures/
     // What assistive technology calls the control where its text does not
     // say it, and what it adds about it.
     const char* accessibleName = nullptr;
     const char* description = nullptr;
 };
+
+// "cmdspin_Click": the handler that the control's event reaches; "" for none.
+std::string handlerName(const Control& control);
 
 // Whether the control can take the keyboard focus: labels, frames and images
 // never do.

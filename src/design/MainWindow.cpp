@@ -80,6 +80,7 @@ std::vector<Control> clientControls() {
                      .align = Align::Centre,
                      .border = true,
                      .tabIndex = boxIndex++,
+                     .event = Event::MouseUp,
                      .accessibleName = box.accessibleName,
                      .description = box.description});
     }
@@ -133,6 +134,7 @@ std::vector<Control> clientControls() {
                  .text = "Transfer winnings to bank.",
                  .rect = {3990, 4365, 1425, 525},
                  .tabIndex = 49,
+                 .event = Event::Click,
                  .accessibleName = "Transfer winnings to bank"});
     c.push_back({.name = "Label1",
                  .text = "Bet increment.",
@@ -157,12 +159,14 @@ std::vector<Control> clientControls() {
                  .kind = Kind::PictureButton,
                  .rect = {3870, 5190, 555, 555},
                  .tabIndex = 53,
+                 .event = Event::Click,
                  .picture = "arrow-down.svg",
                  .accessibleName = "Halve the bet increment"});
     c.push_back({.name = "cmddblup",
                  .kind = Kind::PictureButton,
                  .rect = {4710, 5190, 555, 555},
                  .tabIndex = 52,
+                 .event = Event::Click,
                  .picture = "arrow-up.svg",
                  .accessibleName = "Double the bet increment"});
     c.push_back({.name = "cmdspin",
@@ -170,12 +174,14 @@ std::vector<Control> clientControls() {
                  .text = "SPIN",
                  .rect = {2340, 6150, 1035, 525},
                  .tabIndex = 3,
+                 .event = Event::Click,
                  .description = "Draws a number and settles the stakes"});
     c.push_back({.name = "cmdreset",
                  .kind = Kind::Button,
                  .text = "New Game",
                  .rect = {3900, 6150, 1035, 525},
                  .tabIndex = 46,
+                 .event = Event::Click,
                  .description = "Restores the starting bank and clears the table"});
     c.push_back({.name = "frmpopular",
                  .kind = Kind::Frame,

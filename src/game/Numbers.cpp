@@ -3,6 +3,7 @@
 #include "game/Numbers.h"
 
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -98,13 +99,24 @@ std::string roundHalfEven(const Decimal& d) {
     return firstNonZero == std::string::npos ? std::string() : digits.substr(firstNonZero);
 }
 
-// Locale-independent conversion of plain digits with an optional point; a
-// value too large for a double reads as infinity, one too small as 0.
+// Locale-independent conversion of plain digits with an optional point,
+// correctly rounded; a value too large for a double reads as infinity, one
+// too small even for a subnormal double as 0.
 double toDouble(const std::string& number) {
     double value = 0.0;
+#if defined(__cpp_lib_to_chars)
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
-    if (error == std::errc::result_out_of_range) {
+    const bool outOfRange = error == std::errc::result_out_of_range;
+#else
+    // A library without a floating-point from_chars (emscripten's libc++):
+    // strtod, which reads '.' there whatever the locale, rounds correctly
+    // too, and reports a subnormal result as out of range while giving it.
+    errno = 0;
+    value = std::strtod(number.c_str(), nullptr);
+    const bool outOfRange = errno == ERANGE && std::fpclassify(value) != FP_SUBNORMAL;
+#endif
+    if (outOfRange) {
         // Out of range with a non-zero whole part is too large; otherwise too small.
         const std::string whole = number.substr(0, number.find('.'));
         if (whole.find_first_of("123456789") == std::string::npos) return 0.0;

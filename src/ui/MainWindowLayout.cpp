@@ -39,11 +39,9 @@ QString cssColour(Rgb c) {
     return QString("rgb(%1, %2, %3)").arg(c.red).arg(c.green).arg(c.blue);
 }
 
+// The bet boxes are the labels whose mouse releases reach a handler.
 bool isBetBox(const d::Control& c) {
-    for (const Box box : {Box::Left, Box::Middle, Box::Right}) {
-        if (&c == &d::betBox(box)) return true;
-    }
-    return false;
+    return c.event == d::Event::MouseUp;
 }
 
 void setColours(QWidget* widget, Rgb text, Rgb background) {

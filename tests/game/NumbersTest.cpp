@@ -69,6 +69,21 @@ TEST(LenientReading, RoundsNumbersAndReadsTheLeadingNumberOfOtherText) {
     EXPECT_EQ(readLenient("0." + std::string(400, '0') + "1x"), 0.0);
 }
 
+// The fraction of a text that is not a number is kept as typed, correctly
+// rounded to the nearest double, down to the subnormal range, whatever the
+// build's library (the browser's has its own way of converting).
+TEST(LenientReading, KeepsAFractionAsTypedToTheLastBit) {
+    EXPECT_EQ(readLenient("0.1x"), 0.1);
+    EXPECT_EQ(readLenient("2.675 coins"), 2.675);
+    EXPECT_EQ(readLenient("-123456789.123456789x"), -123456789.123456789);
+    EXPECT_EQ(readLenient("0.30000000000000004x"), 0.30000000000000004);
+    EXPECT_EQ(readLenient("0." + std::string(315, '0') + "1x"), 1e-316);
+    EXPECT_EQ(readLenient("-0." + std::string(320, '0') + "5x"), -5e-321);
+    EXPECT_EQ(readLenient("1" + std::string(308, '0') + ".5x"), 1e308);
+    EXPECT_EQ(readLenient("2" + std::string(308, '0') + ".5x"),
+              std::numeric_limits<double>::infinity());
+}
+
 TEST(SixteenBitArithmetic, FailsOutsideTheRange) {
     EXPECT_EQ(checked16(32767, "x"), 32767);
     EXPECT_EQ(checked16(-32768, "x"), -32768);

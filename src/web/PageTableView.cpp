@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+#include "web/PageTableView.h"
+
+#include <algorithm>
+
+#include "design/MainWindow.h"
+#include "design/Readings.h"
+#include "web/Page.h"
+
+namespace torvane::web {
+namespace {
+
+constexpr const char* kBank = "txtbank";
+constexpr const char* kBets = "txtbets";
+constexpr const char* kWin = "lblwin";
+constexpr const char* kHistory = "lsthistory";
+
+}  // namespace
+
+void PageTableView::setCaption(const std::string& title) {
+    page::setCaption(title);
+}
+
+std::string PageTableView::bankText() const {
+    return page::fieldText(kBank);
+}
+void PageTableView::setBankText(const std::string& text) {
+    page::setFieldText(kBank, text);
+}
+std::string PageTableView::betsText() const {
+    return page::fieldText(kBets);
+}
+void PageTableView::setBetsText(const std::string& text) {
+    page::setFieldText(kBets, text);
+}
+
+std::string PageTableView::stakeCaption(Box box) const {
+    return page::text(design::betBox(box).name);
+}
+// A bet box shows its stake, and assistive technology reads it after the
+// column's name.
+void PageTableView::setStakeCaption(Box box, const std::string& caption) {
+    const char* id = design::betBox(box).name;
+    page::setText(id, caption);
+    page::setName(id, design::stakeReading(box, caption));
+}
+
+void PageTableView::setWinCaption(const std::string& caption) {
+    page::setText(kWin, caption);  // an auto-size label: grows to the right
+}
+
+void PageTableView::setCellColour(int number, Rgb colour) {
+    const std::string id = design::numberCell(number).name;
+    page::setBackground(id, colour);
+    page::setDescription(id, design::cellDescription(number, colour == kCellBrightGreen));
+}
+
+int PageTableView::historyCount() const {
+    return page::listCount(kHistory);
+}
+void PageTableView::addHistory(const std::string& line) {
+    page::listAdd(kHistory, line);
+}
+void PageTableView::removeHistory(int index) {
+    page::listRemove(kHistory, index);
+}
+void PageTableView::clearHistory() {
+    page::listClear(kHistory);
+}
+
+// The line stands on its fixed lower end and reaches up to y2.
+void PageTableView::setBarTop(Bar bar, float y2, BarShare share) {
+    const design::Line& line = design::chartLine(bar);
+    const double top = std::min<double>(y2, line.y1) / design::kTwipsPerPixel;
+    const double bottom = design::pixels(line.y1);
+    page::setLine(line.name, top, std::max(1.0, bottom - top), design::chartLineReading(share));
+}
+
+}  // namespace torvane::web

@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+// The page's side of the game: it turns the page's events into calls of the
+// main window's handlers in the module, and draws the modal windows the
+// handlers open. The rules are all in the module.
+
+// --- one event at a time -------------------------------------------------
+
+// Every event enters the module here. While a handler is suspended in a
+// modal window (a message box, help, About) no other event may enter: a
+// second call into a suspended module would corrupt its stack. Such an event
+// is dropped, as a click on a window behind a modal one is.
+let busy = false;
+let ended = false;
+
+function call(handler, ...args) {
+  if (busy || ended) return Promise.resolve();
+  busy = true;
+  return Promise.resolve(Module.ccall(handler, null, args.map(() => 'number'), args, {async: true}))
+    .catch((error) => console.error(error))
+    .finally(() => { busy = false; });
+}
+
+const byId = (id) => document.getElementById(id);
+
+// --- the main window's controls ------------------------------------------
+
+function wireButtons() {
+  for (const control of document.querySelectorAll('#client [data-event="Click"]')) {
+    control.addEventListener('click', () => call(control.id + '_Click'));
+  }
+}
+
+// The shift state of a pointer event as the desktop reports it.
+function shiftState(event) {
+  return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+}
+
+// A bet box reports the release of a button pressed on it, wherever the
+// pointer is then, as the desktop's MouseUp: mouse buttons 1 left, 2 right,
+// 4 middle. A touch or a pen is button 1 when lifted within half a second;
+// held that long it is button 2, once, and its lifting sends nothing.
+const kLongPress = 500;
+const kButtonOf = {0: 1, 1: 4, 2: 2};
+
+function wireBetBox(box) {
+  const handler = box.id + '_MouseUp';
+  let held = null;  // the long-press timer of a touch or pen, or 'done' once it fired
+
+  box.addEventListener('pointerdown', (event) => {
+    if (event.pointerType === 'mouse' && !(event.button in kButtonOf)) return;
+    event.preventDefault();  // no focus change, text selection or autoscroll
+    box.setPointerCapture(event.pointerId);
+    if (event.pointerType !== 'mouse') {
+      held = setTimeout(() => {
+        held = 'done';
+        call(handler, 2, 0, 0, 0);
+      }, kLongPress);
+    }
+  });
+  box.addEventListener('pointerup', (event) => {
+    event.preventDefault();  // no paste of the selection by the middle button
+    const rect = box.getBoundingClientRect();
+    const x = (event.clientX - rect.left) * 15;
+    const y = (event.clientY - rect.top) * 15;
+    if (event.pointerType === 'mouse') {
+      if (event.button in kButtonOf) call(handler, kButtonOf[event.button], shiftState(event), x, y);
+      return;
+    }
+    if (held !== null && held !== 'done') {
+      clearTimeout(held);
+      call(handler, 1, shiftState(event), x, y);
+    }
+    held = null;
+  });
+  box.addEventListener('pointercancel', () => {
+    if (held !== null && held !== 'done') clearTimeout(held);
+    held = null;
+  });
+  // The browser's own uses of the buttons never happen on a box.
+  for (const type of ['contextmenu', 'auxclick', 'selectstart', 'dragstart']) {
+    box.addEventListener(type, (event) => event.preventDefault());
+  }
+}
+
+// --- the menus -----------------------------------------------------------
+
+const menuTitles = () => [...document.querySelectorAll('.menu-title')];
+let openTitle = null;
+
+function openMenu(title) {
+  if (openTitle === title) return;
+  closeMenus();
+  title.setAttribute('aria-expanded', 'true');
+  byId(title.getAttribute('aria-controls')).hidden = false;
+  openTitle = title;
+}
+
+function closeMenus() {
+  if (openTitle === null) return;
+  openTitle.setAttribute('aria-expanded', 'false');
+  byId(openTitle.getAttribute('aria-controls')).hidden = true;
+  openTitle = null;
+}
+
+function runItem(item) {
+  closeMenus();
+  call(item.id + '_Click');
+}
+
+function wireMenus() {
+  for (const title of menuTitles()) {
+    title.addEventListener('pointerdown', (event) => {
+      event.preventDefault();
+      if (openTitle === title) closeMenus(); else openMenu(title);
+    });
+    // While a menu is open, pointing at another title opens that one.
+    title.addEventListener('pointerenter', () => { if (openTitle !== null) openMenu(title); });
+  }
+  for (const item of document.querySelectorAll('.menu-item')) {
+    item.addEventListener('click', () => runItem(item));
+  }
+  document.addEventListener('pointerdown', (event) => {
+    if (!event.target.closest('.menubar')) closeMenus();
+  });
+}
+
+// --- message boxes -------------------------------------------------------
+
+// A modal message box with its title, its prompt exactly as given, the
+// critical icon when asked for, and OK with the focus; Enter, Space and
+// Escape close it too. Resolves once it is closed.
+function showMessageBox(prompt, critical, title) {
+  const box = byId('message-template').content.firstElementChild.cloneNode(true);
+  box.querySelector('#message-title').textContent = title;
+  box.querySelector('#message-prompt').textContent = prompt;
+  if (!critical) box.querySelector('.message-icon').remove();
+  const ok = box.querySelector('.message-ok');
+  document.body.append(box);
+  return new Promise((resolve) => {
+    box.addEventListener('close', () => {
+      box.remove();
+      resolve();
+    });
+    ok.addEventListener('click', () => box.close());
+    // A held key must not close it as soon as it opens.
+    box.addEventListener('keydown', (event) => { if (event.repeat) event.preventDefault(); });
+    box.showModal();
+    ok.focus();
+  });
+}
+
+// --- the help and About windows ------------------------------------------
+
+// A window is loaded by building it from its template, hidden; it takes
+// events while it is shown modally. A click on its one clickable control
+// (the help text, About's OK) is event 0; a key that types a character, in
+// a window whose keys count (About's), is the character's code.
+const windowEvents = new Map();  // window id -> the waiting handler's resolve
+
+function loadWindow(id) {
+  const dialog = byId(id + '-template').content.firstElementChild.cloneNode(true);
+  const send = (event) => {
+    const resolve = windowEvents.get(id);
+    windowEvents.delete(id);
+    if (resolve) resolve(event);
+  };
+  dialog.querySelector('[data-event="Click"]').addEventListener('click', () => send(0));
+  dialog.addEventListener('cancel', (event) => event.preventDefault());
+  dialog.addEventListener('keydown', (event) => {
+    event.preventDefault();  // no key does anything of its own here
+    if (dialog.classList.contains('about')) {
+      const code = characterCode(event);
+      if (code > 0) send(code);
+    }
+  });
+  document.body.append(dialog);
+}
+
+function unloadWindow(id) {
+  const dialog = byId(id);
+  if (dialog === null) return;
+  if (dialog.open) dialog.close();
+  dialog.remove();
+}
+
+function nextWindowEvent(id) {
+  const dialog = byId(id);
+  if (!dialog.open) {
+    dialog.showModal();
+    const focus = dialog.querySelector('button');
+    if (focus) focus.focus();
+  }
+  return new Promise((resolve) => windowEvents.set(id, resolve));
+}
+
+// The character a key types on the desktop, or 0 for one that types none
+// (arrows, function keys, a modifier alone).
+function characterCode(event) {
+  const named = {Enter: 13, Escape: 27, Tab: 9, Backspace: 8};
+  if (event.key in named) return named[event.key];
+  if (event.key.length === 1 && !event.ctrlKey && !event.metaKey) return event.key.charCodeAt(0);
+  return 0;
+}
+
+// --- the rest of the world -----------------------------------------------
+
+function setCaption(caption) {
+  byId('frmdiduvor-caption').textContent = caption;
+  document.title = caption.trimStart();
+}
+
+// A web address opens in a new tab that cannot reach back into the game; a
+// mail address goes to the player's mail program.
+function openAddress(address) {
+  if (address.startsWith('mailto:')) {
+    window.open(address, '_self');
+  } else {
+    window.open(address, '_blank', 'noopener');
+  }
+}
+
+// A page cannot close a tab it did not open: the window goes and the page
+// says the game has ended.
+function endGame() {
+  ended = true;
+  closeMenus();
+  byId('frmdiduvor').remove();
+  const notice = byId('ended');
+  notice.hidden = false;
+  byId('playagain').focus();
+}
+
+// --- start ---------------------------------------------------------------
+
+Module.onRuntimeInitialized = () => {
+  wireButtons();
+  for (const box of document.querySelectorAll('[data-event="MouseUp"]')) wireBetBox(box);
+  wireMenus();
+  byId('playagain').addEventListener('click', () => location.reload());
+  call('Form_Load')
+    .then(() => document.fonts.ready)
+    .then(() => {
+      document.documentElement.dataset.state = 'ready';
+      performance.mark('torvane-ready');
+    });
+};
