@@ -6,7 +6,9 @@
 # SPIN through the real window offscreen, the start-up time and peak memory
 # of `torvane --screenshot` beside a minimal Qt Widgets program, and the play
 # path: from starting `torvane` to its window being exposed on an X server
-# (Xvfb), beside the minimal program doing the same.
+# (Xvfb), beside the minimal program doing the same; then the browser build
+# in headless Chromium (bench/web_bench.py): the bytes of a first load, the
+# time to the drawn window beside a page with one label, and SPIN.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -113,3 +115,7 @@ read -r _ pgame_ms < <(grep '^play-torvane ' "$out/play")
 printf '%-44s %11s ms %12s\n' "play path to a shown window: minimal Qt (floor)" "$pfloor_ms" ""
 printf '%-44s %11s ms %12s\n' "play path to a shown window: torvane" "$pgame_ms" ""
 printf '%-44s %14s %12s\n' "play path ratio" "$(awk -v a="$pgame_ms" -v b="$pfloor_ms" 'BEGIN{printf "%.2f", a/b}')" ""
+
+echo
+scripts/build-web.sh >/dev/null
+/usr/bin/python3 bench/web_bench.py build/web/site "$runs"

@@ -26,12 +26,23 @@ TYPES = {
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
+    # Keep-alive: a page's files come over the connections it has open.
+    protocol_version = "HTTP/1.1"
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
     quiet = False
 
     def log_message(self, format, *args):
         if not self.quiet:
             super().log_message(format, *args)
+
+
+class Server(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        """A browser that goes away with a connection open is no error."""
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
 
 
 def main():
@@ -42,7 +53,7 @@ def main():
     options = parser.parse_args()
     Handler.quiet = options.quiet
     handler = functools.partial(Handler, directory=options.directory)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", options.port), handler)
+    server = Server(("127.0.0.1", options.port), handler)
     print(f"Serving {options.directory} on http://127.0.0.1:{server.server_port}/", flush=True)
     try:
         server.serve_forever()

@@ -358,7 +358,9 @@ std::string pageHtml() {
            "crossorigin>\n"
            "<link rel=\"preload\" href=\"fonts/FreeSansBold.woff2\" as=\"font\" "
            "type=\"font/woff2\" crossorigin>\n"
-           "<script src=\"torvane.js\" defer></script>\n</head>\n<body>\n<noscript><p>Torvane "
+           "<link rel=\"preload\" href=\"torvane.wasm\" as=\"fetch\" type=\"application/wasm\" "
+           "crossorigin>\n"
+           "<script src=\"torvane.js\" async></script>\n</head>\n<body>\n<noscript><p>Torvane "
            "needs JavaScript and WebAssembly.</p></noscript>\n" +
            mainWindow() +
            "<div id=\"ended\" class=\"ended\" hidden>\n<p>The game has ended.</p>\n<p><button "

@@ -16,9 +16,19 @@ let ended = false;
 function call(handler, ...args) {
   if (busy || ended) return Promise.resolve();
   busy = true;
-  return Promise.resolve(Module.ccall(handler, null, args.map(() => 'number'), args, {async: true}))
-    .catch((error) => console.error(error))
-    .finally(() => { busy = false; });
+  let suspended = false;
+  try {
+    const done = Module.ccall(handler, null, args.map(() => 'number'), args, {async: true});
+    suspended = Boolean(Asyncify.currData);
+    if (suspended) {
+      return done.catch((error) => console.error(error)).finally(() => { busy = false; });
+    }
+  } catch (error) {
+    console.error(error);
+  } finally {
+    if (!suspended) busy = false;
+  }
+  return Promise.resolve();
 }
 
 const byId = (id) => document.getElementById(id);
@@ -233,7 +243,17 @@ function endGame() {
 
 // --- start ---------------------------------------------------------------
 
-Module.onRuntimeInitialized = () => {
+// The script runs as soon as it has loaded, so that the module compiles
+// while the page is still being read; the page is wired once both are done.
+function whenParsed(start) {
+  if (document.readyState === 'loading') {
+    document.addEventListener('DOMContentLoaded', start);
+  } else {
+    start();
+  }
+}
+
+Module.onRuntimeInitialized = () => whenParsed(() => {
   wireButtons();
   for (const box of document.querySelectorAll('[data-event="MouseUp"]')) wireBetBox(box);
   wireMenus();
@@ -244,4 +264,4 @@ Module.onRuntimeInitialized = () => {
       document.documentElement.dataset.state = 'ready';
       performance.mark('torvane-ready');
     });
-};
+});

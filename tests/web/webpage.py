@@ -6,7 +6,6 @@ page read back from its elements. Every test checks at its end that the
 console stayed clean and nothing was asked of another origin; a failing test
 leaves a screenshot and the console under the build tree."""
 import functools
-import http.server
 import json
 import os
 import pathlib
@@ -22,7 +21,7 @@ HERE = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE.parent.parent / "scripts"))
 import serve  # noqa: E402  the project's own static server
 
-SITE = pathlib.Path(os.environ["TORVANE_SITE"])
+SITE = pathlib.Path(os.environ.get("TORVANE_SITE", HERE.parent.parent / "build/web/site"))
 LAYOUT = pathlib.Path(os.environ.get("TORVANE_LAYOUT", SITE.parent / "src/web/layout.json"))
 FAILURES = SITE.parent / "web-test-failures"
 
@@ -53,7 +52,7 @@ class Server:
     def __init__(self, directory=SITE):
         handler = functools.partial(serve.Handler, directory=str(directory))
         serve.Handler.quiet = True
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.httpd = serve.Server(("127.0.0.1", 0), handler)
         self.origin = f"http://127.0.0.1:{self.httpd.server_port}"
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
