@@ -96,22 +96,24 @@ class PageTest(unittest.TestCase):
 
     def setUp(self):
         self.console = []
+        self.foreign = []
+        self.artefacts = [FAILURES / f"{self.id().rsplit('.', 1)[-1]}{suffix}"
+                          for suffix in (".png", ".console.txt")]
+        for artefact in self.artefacts:
+            artefact.unlink(missing_ok=True)
         self.open_page()
 
     def tearDown(self):
         self.read_logs()
+        problems = [e for e in self.console if e["level"] in ("WARNING", "SEVERE")]
         outcome = self._outcome.result
         failed = any(test is self for test, _ in outcome.failures + outcome.errors)
-        if failed:
+        if failed or problems or self.foreign:
             FAILURES.mkdir(exist_ok=True)
-            name = self.id().rsplit(".", 1)[-1]
-            self.driver.save_screenshot(str(FAILURES / f"{name}.png"))
-            (FAILURES / f"{name}.console.txt").write_text(
-                "\n".join(json.dumps(entry) for entry in self.console))
-        else:
-            problems = [e for e in self.console if e["level"] in ("WARNING", "SEVERE")]
-            self.assertEqual(problems, [], "the console must stay clean")
-            self.assertEqual(self.foreign, [], "nothing may be asked of another origin")
+            self.driver.save_screenshot(str(self.artefacts[0]))
+            self.artefacts[1].write_text("\n".join(json.dumps(e) for e in self.console) + "\n")
+        self.assertEqual(problems, [], "the console must stay clean")
+        self.assertEqual(self.foreign, [], "nothing may be asked of another origin")
 
     # --- the page -----------------------------------------------------------
 
@@ -122,7 +124,6 @@ class PageTest(unittest.TestCase):
 
     def read_logs(self):
         self.console += self.driver.get_log("browser")
-        self.foreign = getattr(self, "foreign", [])
         for entry in self.driver.get_log("performance"):
             message = json.loads(entry["message"])["message"]
             if message["method"] == "Network.requestWillBeSent":
