@@ -14,10 +14,14 @@ case "${1:-}" in
   *) echo "usage: deps.sh play|web|test" >&2; exit 2 ;;
 esac
 mapfile -t wanted < <(cat "${lists[@]}" | grep -v -E '^\s*(#|$)' | sort -u)
+# A package counts as there when an installed one provides it (a Node.js
+# from another archive brings its own npm, and conflicts with Debian's).
+provided=" $(dpkg-query -W -f='${db:Status-Status} ${Provides}\n' 2>/dev/null |
+  sed -n 's/^installed //p' | tr ',\n' '  ' | sed 's/([^)]*)//g') "
 missing=()
 for pkg in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)
-  [ "$status" = installed ] || missing+=("$pkg")
+  [ "$status" = installed ] || [[ "$provided" == *" $pkg "* ]] || missing+=("$pkg")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "Installing missing packages: ${missing[*]}"

@@ -79,6 +79,9 @@ struct Control {
     // say it, and what it adds about it.
     const char* accessibleName = nullptr;
     const char* description = nullptr;
+    // The label whose caption says what this control shows ("WINNINGS" for
+    // the winnings), where one does.
+    const char* labelledBy = nullptr;
 };
 
 // "cmdspin_Click": the handler that the control's event reaches; "" for none.

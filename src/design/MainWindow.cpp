@@ -118,7 +118,8 @@ std::vector<Control> clientControls() {
                  .align = Align::Centre,
                  .autoSize = true,
                  .tabIndex = 4,
-                 .description = "Winnings not yet in the bank"});
+                 .description = "Winnings not yet in the bank",
+                 .labelledBy = "Label4"});
     c.push_back({.name = "Label3",
                  .text = "Money in the bank",
                  .rect = {1650, 4500, 1335, 255},

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "design/Readings.h"
 
+#include <cctype>
 #include <cmath>
 
 #include "design/MainWindow.h"
@@ -10,6 +11,17 @@ namespace torvane::design {
 
 std::string stakeReading(Box box, const std::string& shown) {
     return std::string(betBox(box).accessibleName) + ": " + shown;
+}
+
+std::string betActionName(const char* action, Box box) {
+    std::string column = betBox(box).accessibleName;  // "Left column stake"
+    column.erase(column.rfind(' '));
+    column.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(column.front())));
+    return std::string(action) + ", " + column;
+}
+
+std::string spinAnnouncement(int number, const std::string& winnings) {
+    return "Number " + std::to_string(number) + " drawn. Winnings " + winnings + ".";
 }
 
 std::string cellDescription(int number, bool drawn) {

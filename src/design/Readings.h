@@ -23,6 +23,12 @@ std::string cellDescription(int number, bool drawn);
 // counted yet.
 std::string chartLineReading(const std::optional<BarShare>& share);
 
+// "Place bet, left column": an action on a bet box, with the box's column.
+std::string betActionName(const char* action, Box box);
+
+// What is said once after a spin: "Number 17 drawn. Winnings R75."
+std::string spinAnnouncement(int number, const std::string& winnings);
+
 // The actions a screen reader finds on a bet box and on the help panel.
 inline constexpr const char* kPlaceBetAction = "Place bet";
 inline constexpr const char* kTakeBackBetAction = "Take back bet";

@@ -31,6 +31,14 @@ EM_JS(void, js_set_background, (const char* id, int red, int green, int blue), {
 EM_JS(void, js_set_attribute, (const char* id, const char* name, const char* value), {
     document.getElementById(UTF8ToString(id)).setAttribute(UTF8ToString(name), UTF8ToString(value));
 });
+EM_JS(void, js_set_current, (const char* id, int current), {
+    const element = document.getElementById(UTF8ToString(id));
+    if (current) element.setAttribute('aria-current', 'true');
+    else element.removeAttribute('aria-current');
+});
+EM_JS(void, js_announce, (const char* text), {
+    announce(UTF8ToString(text));
+});
 EM_JS(int, js_list_count, (const char* id), {
     return document.getElementById(UTF8ToString(id)).children.length;
 });
@@ -124,6 +132,14 @@ void setName(const std::string& id, const std::string& text) {
 
 void setDescription(const std::string& id, const std::string& text) {
     js_set_attribute(id.c_str(), "aria-description", text.c_str());
+}
+
+void setCurrent(const std::string& id, bool current) {
+    js_set_current(id.c_str(), current ? 1 : 0);
+}
+
+void announce(const std::string& text) {
+    js_announce(text.c_str());
 }
 
 int listCount(const std::string& id) {

@@ -33,6 +33,12 @@ void listClear(const std::string& id);
 // what assistive technology reads of it.
 void setLine(const std::string& id, double top, double height, const std::string& reading);
 
+// Marks the element as the current one of its list, or not.
+void setCurrent(const std::string& id, bool current);
+
+// Says `text` once through the page's polite live region.
+void announce(const std::string& text);
+
 // The main window's title bar; the document's title is the caption
 // without its leading blanks.
 void setCaption(const std::string& caption);

@@ -23,7 +23,7 @@ namespace d = torvane::design;
 // inline script or style.
 constexpr const char* kSecurityPolicy =
     "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; connect-src 'self'; "
-    "style-src 'self'; img-src 'self'; font-src 'self'";
+    "style-src 'self'; img-src 'self'; font-src 'self'; manifest-src 'self'; worker-src 'self'";
 
 std::string escape(const std::string& text) {
     std::string out;
@@ -72,7 +72,7 @@ std::string rgb(Rgb c) {
 // renamed (Torvane Sans); each falls back to the face installed on the
 // player's machine.
 std::string fontFamilies(d::Face face) {
-    if (face == d::Face::Arial) return "\"Torvane Sans\", \"Liberation Sans\", Arial, sans-serif";
+    if (face == d::Face::Arial) return R"("Torvane Sans", "Liberation Sans", Arial, sans-serif)";
     return "FreeSans, \"Liberation Sans\", sans-serif";
 }
 
@@ -120,20 +120,54 @@ std::string description(const d::Control& c) {
     return c.description != nullptr ? attribute("aria-description", c.description) : "";
 }
 
-std::string label(const d::Control& c) {
-    std::string a = attribute("id", c.name) + attribute("class", labelClasses(c));
-    if (isBetBox(c)) {
-        const Box box = c.name == std::string(d::betBox(Box::Left).name)     ? Box::Left
-                        : c.name == std::string(d::betBox(Box::Middle).name) ? Box::Middle
-                                                                             : Box::Right;
-        a += attribute("role", "button") + attribute("aria-label", d::stakeReading(box, c.text));
+Box boxOf(const d::Control& c) {
+    for (const Box box : {Box::Left, Box::Middle}) {
+        if (&c == &d::betBox(box)) return box;
     }
+    return Box::Right;
+}
+
+// A bet box takes the keyboard focus and reads as its column and stake. For
+// a screen reader, which has no right click, two buttons beside it that no
+// one sees and Tab does not reach place and take back a bet as the left and
+// the right button do.
+std::string betBox(const d::Control& c) {
+    const Box box = boxOf(c);
+    std::string html = "<div" + attribute("id", c.name) + attribute("class", labelClasses(c)) +
+                       attribute("role", "button") + " tabindex=\"0\"" +
+                       attribute("aria-label", d::stakeReading(box, c.text)) + eventAttribute(c) +
+                       description(c) + ">" + escape(c.text) + "</div>\n";
+    const struct {
+        const char* action;
+        int button;
+    } actions[] = {{d::kPlaceBetAction, kLeftButton}, {d::kTakeBackBetAction, kRightButton}};
+    for (const auto& a : actions) {
+        html += "<button" + attribute("class", "visually-hidden") + attribute("type", "button") +
+                " tabindex=\"-1\"" + attribute("data-box", c.name) +
+                attribute("data-button", std::to_string(a.button)) + ">" +
+                escape(d::betActionName(a.action, box)) + "</button>\n";
+    }
+    return html;
+}
+
+std::string label(const d::Control& c) {
+    if (isBetBox(c)) return betBox(c);
+    std::string a = attribute("id", c.name) + attribute("class", labelClasses(c));
     const d::Control* firstCell = &d::numberCell(0);
     if (&c >= firstCell && &c < firstCell + kNumberCount) {
-        a += attribute("aria-description",
-                       d::cellDescription(static_cast<int>(&c - firstCell), false));
+        const int number = static_cast<int>(&c - firstCell);
+        a += attribute("role", "listitem") +
+             attribute("aria-description", d::cellDescription(number, false));
     }
-    return "<div" + a + eventAttribute(c) + description(c) + ">" + escape(c.text) + "</div>\n";
+    // A label whose caption another one explains reads with it ("WINNINGS
+    // R75"), as what it is: the output of the game, not announced on its own.
+    const char* element = c.labelledBy != nullptr ? "output" : "div";
+    if (c.labelledBy != nullptr) {
+        a += attribute("aria-labelledby", std::string(c.labelledBy) + " " + c.name) +
+             attribute("aria-live", "off");
+    }
+    return std::string("<") + element + a + eventAttribute(c) + description(c) + ">" +
+           escape(c.text) + "</" + element + ">\n";
 }
 
 std::string textBox(const d::Control& c) {
@@ -213,16 +247,20 @@ std::string control(const d::Control& c) {
     return image(c);
 }
 
+// The menu bar is one stop of the Tab key, on its first title; the arrow
+// keys move along it and into the menus.
 std::string menuBar() {
     std::string html = "<div id=\"menubar\" class=\"menubar\" role=\"menubar\">\n";
     for (const d::Menu& menu : d::mainWindow().menus) {
         const std::string items = std::string(menu.name) + "-items";
+        const bool first = &menu == &d::mainWindow().menus.front();
         html += "<div class=\"menu\">\n<div" + attribute("id", menu.name) +
                 attribute("class", "menu-title") + attribute("role", "menuitem") +
                 attribute("aria-haspopup", "menu") + attribute("aria-expanded", "false") +
-                attribute("aria-controls", items) + " tabindex=\"-1\">" + escape(menu.title) +
-                "</div>\n<div" + attribute("id", items) + attribute("class", "menu-items") +
-                attribute("role", "menu") + attribute("aria-labelledby", menu.name) + " hidden>\n";
+                attribute("aria-controls", items) + attribute("tabindex", first ? "0" : "-1") +
+                ">" + escape(menu.title) + "</div>\n<div" + attribute("id", items) +
+                attribute("class", "menu-items") + attribute("role", "menu") +
+                attribute("aria-labelledby", menu.name) + " hidden>\n";
         for (const d::MenuItem& item : menu.items) {
             if (item.separator()) {
                 html += "<div" + attribute("id", item.name) +
@@ -239,8 +277,9 @@ std::string menuBar() {
                 keyAttribute = attribute("data-key", std::string(1, letter));
             }
             html += "<div" + attribute("id", item.name) + attribute("class", "menu-item") +
-                    attribute("role", "menuitem") + " tabindex=\"-1\" data-event=\"Click\"" +
-                    keyAttribute + ">" + caption + "</div>\n";
+                    attribute("role", "menuitem") + attribute("tabindex", "-1") +
+                    attribute("data-event", "Click");
+            html.append(keyAttribute).append(">").append(caption).append("</div>\n");
         }
         html += "</div>\n</div>\n";
     }
@@ -271,22 +310,39 @@ std::string mainWindow() {
                        attribute("id", std::string(design.window.name) + "-caption") +
                        attribute("class", "caption") + ">" + escape(design.window.caption) +
                        "</span></div>\n" + menuBar() + "<div id=\"client\" class=\"client\">\n";
-    for (const d::Control* c : documentOrder()) html += control(*c);
+    // The number cells, one after the other in that order, form a list.
+    const d::Control* firstCell = &d::numberCell(0);
+    bool inList = false;
+    for (const d::Control* c : documentOrder()) {
+        const bool cell = c >= firstCell && c < firstCell + kNumberCount;
+        if (cell && !inList) {
+            html += "<div id=\"numbers\" class=\"numbers\" role=\"list\" aria-label=\"Numbers\">\n";
+        }
+        if (!cell && inList) html += "</div>\n";
+        inList = cell;
+        html += control(*c);
+    }
     return html + "</div>\n</div>\n";
 }
 
 std::string helpTemplate() {
     const d::HelpWindowDesign& help = d::helpWindow();
+    // Named by its heading, the rules' first line.
+    std::string heading = d::helpText();
+    heading.resize(heading.find('\r'));
+    heading.erase(0, heading.find_first_not_of(' '));
     return "<template" + attribute("id", std::string(help.window.name) + "-template") +
            ">\n<dialog" + attribute("id", help.window.name) + attribute("class", "window help") +
-           ">\n" + control(help.lblhelp) + "</dialog>\n</template>\n";
+           attribute("aria-label", heading) + ">\n" + control(help.lblhelp) +
+           "</dialog>\n</template>\n";
 }
 
 std::string aboutTemplate() {
     const d::AboutWindowDesign& about = d::aboutWindow();
     const std::string window = std::string(about.window.name) + "-window";
     std::string html = "<template" + attribute("id", window + "-template") + ">\n<dialog" +
-                       attribute("id", window) + attribute("class", "window about") + ">\n<div" +
+                       attribute("id", window) + attribute("class", "window about") +
+                       attribute("aria-labelledby", "lblProductName") + ">\n<div" +
                        attribute("id", about.frame.name) + attribute("class", "frame") + ">\n";
     for (const d::Control& c : about.controls) html += control(c);
     return html + "</div>\n</dialog>\n</template>\n";
@@ -353,6 +409,8 @@ std::string pageHtml() {
            escape(title) + "</title>\n<link rel=\"icon\"" +
            attribute("href", std::string("pictures/") + design.icon) +
            " type=\"image/svg+xml\">\n<link rel=\"license\" href=\"licence.html\">\n"
+           "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
+           "<link rel=\"apple-touch-icon\" href=\"icons/torvane-180.png\">\n"
            "<link rel=\"stylesheet\" href=\"torvane.css\">\n"
            "<link rel=\"preload\" href=\"fonts/FreeSans.woff2\" as=\"font\" type=\"font/woff2\" "
            "crossorigin>\n"
@@ -363,6 +421,8 @@ std::string pageHtml() {
            "<script src=\"torvane.js\" async></script>\n</head>\n<body>\n<noscript><p>Torvane "
            "needs JavaScript and WebAssembly.</p></noscript>\n" +
            mainWindow() +
+           "<div id=\"announcer\" class=\"visually-hidden\" role=\"status\" "
+           "aria-live=\"polite\"></div>\n"
            "<div id=\"ended\" class=\"ended\" hidden>\n<p>The game has ended.</p>\n<p><button "
            "id=\"playagain\" class=\"button\" type=\"button\">Play again</button></p>\n<p "
            "class=\"notice\">Torvane is free software under the GNU General Public License, "
@@ -379,13 +439,23 @@ std::string layoutCss() {
     css += "#" + std::string(main.window.name) + " { font: " + font(main.window.font) + "; }\n";
     css += "#client { width: " + twips(main.window.rect.width) +
            "; height: " + twips(main.window.rect.height) + "; }\n";
-    for (const d::Control& c : main.controls) css += rule(c, clientWidth);
+    std::string blackOnFace;
+    for (const d::Control& c : main.controls) {
+        css += rule(c, clientWidth);
+        if (c.fore == d::kBlack && !c.back) {
+            blackOnFace += std::string(blackOnFace.empty() ? "" : ", ") + "#" + c.name;
+        }
+    }
+    // Designed black on the default face: black where black reads, the
+    // theme's own text colour where the face is dark.
+    css += "@media (prefers-color-scheme: dark) { " + blackOnFace + " { color: ButtonText; } }\n";
 
     const d::Control& frame = d::control(main.chartFrame);
     for (const d::Line& line : main.lines) {
-        // Centred on its x, from its designed top end down to its fixed lower end.
-        css += "#" + std::string(line.name) +
-               " { left: " + px(std::lround(d::pixels(line.x)) - line.widthPx / 2) +
+        // Centred on its x, from its designed top end down to its fixed lower
+        // end; whole pixels, as the desktop draws it.
+        const long left = std::lround(d::pixels(line.x)) - line.widthPx / 2;
+        css += "#" + std::string(line.name) + " { left: " + px(static_cast<double>(left)) +
                "; top: " + twips(line.y2) + "; width: " + px(line.widthPx) +
                "; height: " + twips(line.y1 - line.y2) + "; background-color: " + rgb(line.colour) +
                "; }\n";
@@ -405,33 +475,42 @@ std::string layoutCss() {
 
 std::string layoutJson() {
     const d::MainWindowDesign& main = d::mainWindow();
-    std::string json = "{\n\"client\": [" + std::to_string(main.window.rect.width) + ", " +
-                       std::to_string(main.window.rect.height) + "],\n\"controls\": [\n";
-    const auto entry = [](const d::Control& c, const char* container) {
+    const auto quoted = [](const std::string& text) { return '"' + text + '"'; };
+    const auto numbers = [](std::initializer_list<int> values) {
+        std::string list;
+        for (const int v : values) list += (list.empty() ? "" : ", ") + std::to_string(v);
+        return "[" + list + "]";
+    };
+    const auto entry = [&](const d::Control& c, const char* container) {
         const char* align = c.align == d::Align::Right    ? "right"
                             : c.align == d::Align::Centre ? "centre"
                                                           : "left";
-        return "{\"name\": \"" + std::string(c.name) + "\", \"container\": \"" + container +
-               "\", \"rect\": [" + std::to_string(c.rect.left) + ", " + std::to_string(c.rect.top) +
-               ", " + std::to_string(c.rect.width) + ", " + std::to_string(c.rect.height) +
-               "], \"autoSize\": " + (c.autoSize ? "true" : "false") + ", \"align\": \"" + align +
-               "\"}";
+        return "{" + quoted("name") + ": " + quoted(c.name) + ", " + quoted("container") + ": " +
+               quoted(container) + ", " + quoted("rect") + ": " +
+               numbers({c.rect.left, c.rect.top, c.rect.width, c.rect.height}) + ", " +
+               quoted("autoSize") + ": " + (c.autoSize ? "true" : "false") + ", " +
+               quoted("align") + ": " + quoted(align) + "}";
     };
-    std::string separator;
-    for (const d::Control& c : main.controls) {
-        json += separator + entry(c, "client");
-        separator = ",\n";
-    }
-    for (const d::Control& c : main.chartCaptions) json += separator + entry(c, main.chartFrame);
-    json += "\n],\n\"lines\": [\n";
-    separator.clear();
+    std::vector<std::string> controls;
+    for (const d::Control& c : main.controls) controls.push_back(entry(c, "client"));
+    for (const d::Control& c : main.chartCaptions) controls.push_back(entry(c, main.chartFrame));
+    std::vector<std::string> lines;
     for (const d::Line& line : main.lines) {
-        json += separator + "{\"name\": \"" + line.name + "\", \"x\": " + std::to_string(line.x) +
-                ", \"y1\": " + std::to_string(line.y1) + ", \"y2\": " + std::to_string(line.y2) +
-                ", \"width\": " + std::to_string(line.widthPx) + "}";
-        separator = ",\n";
+        lines.push_back("{" + quoted("name") + ": " + quoted(line.name) + ", " + quoted("x") +
+                        ": " + std::to_string(line.x) + ", " + quoted("y1") + ": " +
+                        std::to_string(line.y1) + ", " + quoted("y2") + ": " +
+                        std::to_string(line.y2) + ", " + quoted("width") + ": " +
+                        std::to_string(line.widthPx) + "}");
     }
-    return json + "\n]\n}\n";
+    const auto joined = [](const std::vector<std::string>& items) {
+        std::string text;
+        for (const std::string& item : items) text += (text.empty() ? "" : ",\n") + item;
+        return text;
+    };
+    return "{\n" + quoted("client") + ": " +
+           numbers({main.window.rect.width, main.window.rect.height}) + ",\n" + quoted("controls") +
+           ": [\n" + joined(controls) + "\n],\n" + quoted("lines") + ": [\n" + joined(lines) +
+           "\n]\n}\n";
 }
 
 std::string charactersIn(d::Face face) {

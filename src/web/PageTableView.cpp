@@ -3,6 +3,7 @@
 #include "web/PageTableView.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "design/MainWindow.h"
 #include "design/Readings.h"
@@ -46,14 +47,25 @@ void PageTableView::setStakeCaption(Box box, const std::string& caption) {
     page::setName(id, design::stakeReading(box, caption));
 }
 
+std::string PageTableView::winCaption() const {
+    return page::text(kWin);
+}
 void PageTableView::setWinCaption(const std::string& caption) {
     page::setText(kWin, caption);  // an auto-size label: grows to the right
 }
 
+// The cell of the number just drawn is the current one of the table.
 void PageTableView::setCellColour(int number, Rgb colour) {
     const std::string id = design::numberCell(number).name;
+    const bool drawn = colour == kCellBrightGreen;
     page::setBackground(id, colour);
-    page::setDescription(id, design::cellDescription(number, colour == kCellBrightGreen));
+    page::setCurrent(id, drawn);
+    page::setDescription(id, design::cellDescription(number, drawn));
+    if (drawn) drawn_ = number;
+}
+
+std::optional<int> PageTableView::takeDrawnNumber() {
+    return std::exchange(drawn_, std::nullopt);
 }
 
 int PageTableView::historyCount() const {

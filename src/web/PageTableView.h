@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #pragma once
 
+#include <optional>
+
 #include "game/TableView.h"
 
 namespace torvane::web {
@@ -25,6 +27,14 @@ class PageTableView : public TableView {
     void removeHistory(int index) override;
     void clearHistory() override;
     void setBarTop(Bar bar, float y2, BarShare share) override;
+
+    // What lblwin shows.
+    std::string winCaption() const;
+    // The number a spin lit since this was last asked, if any.
+    std::optional<int> takeDrawnNumber();
+
+  private:
+    std::optional<int> drawn_;
 };
 
 }  // namespace torvane::web

@@ -3,6 +3,7 @@
 #include "web/frmdiduvor.h"
 
 #include "design/MainWindow.h"
+#include "design/Readings.h"
 #include "web/Page.h"
 
 namespace torvane::web {
@@ -20,8 +21,13 @@ void frmdiduvor::Form_Unload() {
     page::endGame();
 }
 
+// A screen reader hears the number drawn and the winnings once, whatever
+// the many changes of the spin told it on the way.
 void frmdiduvor::cmdspin_Click() {
     table_.spin();
+    if (const auto drawn = view_.takeDrawnNumber()) {
+        page::announce(design::spinAnnouncement(*drawn, view_.winCaption()));
+    }
 }
 void frmdiduvor::cmdreset_Click() {
     table_.newGame();

@@ -9,14 +9,21 @@ namespace torvane::web {
 namespace {
 
 const std::string kWindow = design::helpWindow().window.name;
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
 
 }  // namespace
 
+// Escape and Enter close it too, as a click on its text does: a player
+// without a pointer has no other way out.
 void frmhelp::show() {
     page::loadWindow(kWindow);
     Form_Load();
     while (page::windowLoaded(kWindow)) {
-        if (page::nextWindowEvent(kWindow).kind == page::WindowEvent::Click) lblhelp_Click();
+        const page::WindowEvent event = page::nextWindowEvent(kWindow);
+        const bool closingKey = event.kind == page::WindowEvent::KeyPress &&
+                                (event.character == kEnter || event.character == kEscape);
+        if (event.kind == page::WindowEvent::Click || closingKey) lblhelp_Click();
     }
 }
 

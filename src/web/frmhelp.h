@@ -6,7 +6,7 @@ namespace torvane::web {
 
 // The help window in the page: the rules on a light-yellow panel in a blue
 // window without a border. Each showing builds it afresh; a click on the
-// text closes it, which unloads it; keys do nothing.
+// text closes it, which unloads it, and so do Escape and Enter.
 class frmhelp {
   public:
     // Loads the window and shows it modally; returns once it is unloaded.

@@ -91,12 +91,42 @@ function wireBetBox(box) {
   for (const type of ['contextmenu', 'auxclick', 'selectstart', 'dragstart']) {
     box.addEventListener(type, (event) => event.preventDefault());
   }
+  // Keys on a focused box stand for the buttons: Space, Enter and + for the
+  // left one, -, Delete and Backspace for the right one. + and - repeat
+  // while held; the others act once per press.
+  box.addEventListener('keydown', (event) => {
+    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    const button = kBoxKeys[event.key];
+    if (button === undefined) return;
+    event.preventDefault();
+    if (event.repeat && !kRepeatingKeys.has(event.key)) return;
+    call(handler, button, 0, 0, 0);
+  });
+}
+
+const kBoxKeys = {' ': 1, 'Enter': 1, '+': 1, '-': 2, 'Delete': 2, 'Backspace': 2};
+const kRepeatingKeys = new Set(['+', '-']);
+
+// The buttons a screen reader finds beside each box: the same handler as
+// the left and the right mouse button.
+function wireBetActions() {
+  for (const action of document.querySelectorAll('button[data-box]')) {
+    action.addEventListener('click', () =>
+      call(action.dataset.box + '_MouseUp', Number(action.dataset.button), 0, 0, 0));
+  }
 }
 
 // --- the menus -----------------------------------------------------------
 
+// The menu bar as the ARIA menu bar pattern has it: one stop of the Tab key
+// (F10 too); Left and Right move along the titles, Down, Enter and Space
+// open a menu, Up and Down move in it, Enter and Space run an item, Escape
+// closes the menu; in an open menu an item's access letter runs it.
 const menuTitles = () => [...document.querySelectorAll('.menu-title')];
+const itemsOf = (title) =>
+  [...byId(title.getAttribute('aria-controls')).querySelectorAll('.menu-item')];
 let openTitle = null;
+let focusBeforeMenus = null;  // where the focus goes back to from the menu bar
 
 function openMenu(title) {
   if (openTitle === title) return;
@@ -113,25 +143,112 @@ function closeMenus() {
   openTitle = null;
 }
 
-function runItem(item) {
+// The title that Tab reaches is the one last used.
+function focusTitle(title) {
+  for (const other of menuTitles()) other.tabIndex = other === title ? 0 : -1;
+  title.focus();
+}
+
+function leaveMenus() {
   closeMenus();
+  const back = focusBeforeMenus && focusBeforeMenus.isConnected ? focusBeforeMenus : null;
+  (back || document.querySelector('[autofocus]')).focus();
+}
+
+function runItem(item) {
+  const fromKeyboard = item.contains(document.activeElement);
+  if (fromKeyboard) leaveMenus(); else closeMenus();
   call(item.id + '_Click');
+}
+
+function onTitleKey(event) {
+  const titles = menuTitles();
+  const at = titles.indexOf(event.currentTarget);
+  const step = (by) => {
+    const title = titles[(at + by + titles.length) % titles.length];
+    if (openTitle !== null) openMenu(title);
+    focusTitle(title);
+  };
+  const into = (last) => {
+    openMenu(titles[at]);
+    const items = itemsOf(titles[at]);
+    items[last ? items.length - 1 : 0].focus();
+  };
+  switch (event.key) {
+    case 'ArrowRight': step(1); break;
+    case 'ArrowLeft': step(-1); break;
+    case 'Home': focusTitle(titles[0]); break;
+    case 'End': focusTitle(titles[titles.length - 1]); break;
+    case 'ArrowDown': case 'Enter': case ' ': into(false); break;
+    case 'ArrowUp': into(true); break;
+    case 'Escape': if (openTitle !== null) closeMenus(); else leaveMenus(); break;
+    case 'Tab': closeMenus(); return;
+    default: return;
+  }
+  event.preventDefault();
+}
+
+function onItemKey(event) {
+  const item = event.currentTarget;
+  const title = byId(item.parentElement.getAttribute('aria-labelledby'));
+  const items = itemsOf(title);
+  const at = items.indexOf(item);
+  const titles = menuTitles();
+  const other = (by) => {
+    const next = titles[(titles.indexOf(title) + by + titles.length) % titles.length];
+    openMenu(next);
+    focusTitle(next);
+    itemsOf(next)[0].focus();
+  };
+  const letter = items.find((i) => i.dataset.key && i.dataset.key.toLowerCase() === event.key.toLowerCase());
+  switch (event.key) {
+    case 'ArrowDown': items[(at + 1) % items.length].focus(); break;
+    case 'ArrowUp': items[(at - 1 + items.length) % items.length].focus(); break;
+    case 'Home': items[0].focus(); break;
+    case 'End': items[items.length - 1].focus(); break;
+    case 'ArrowRight': other(1); break;
+    case 'ArrowLeft': other(-1); break;
+    case 'Enter': case ' ': runItem(item); break;
+    case 'Escape': closeMenus(); focusTitle(title); break;
+    case 'Tab': closeMenus(); return;
+    default:
+      if (letter === undefined || event.ctrlKey || event.altKey || event.metaKey) return;
+      runItem(letter);
+  }
+  event.preventDefault();
 }
 
 function wireMenus() {
   for (const title of menuTitles()) {
-    title.addEventListener('pointerdown', (event) => {
-      event.preventDefault();
+    // A click opens or closes the menu, also the one a screen reader sends;
+    // the press itself leaves the focus where it is.
+    title.addEventListener('pointerdown', (event) => event.preventDefault());
+    title.addEventListener('click', () => {
       if (openTitle === title) closeMenus(); else openMenu(title);
     });
     // While a menu is open, pointing at another title opens that one.
     title.addEventListener('pointerenter', () => { if (openTitle !== null) openMenu(title); });
+    title.addEventListener('keydown', onTitleKey);
   }
   for (const item of document.querySelectorAll('.menu-item')) {
     item.addEventListener('click', () => runItem(item));
+    item.addEventListener('keydown', onItemKey);
   }
+  byId('menubar').addEventListener('focusin', (event) => {
+    if (!byId('menubar').contains(event.relatedTarget)) focusBeforeMenus = event.relatedTarget;
+  });
+  byId('menubar').addEventListener('focusout', (event) => {
+    if (!byId('menubar').contains(event.relatedTarget)) closeMenus();
+  });
   document.addEventListener('pointerdown', (event) => {
     if (!event.target.closest('.menubar')) closeMenus();
+  });
+  // F10 reaches the menu bar, as on most desktops.
+  document.addEventListener('keydown', (event) => {
+    if (event.key !== 'F10' || event.shiftKey || event.ctrlKey || event.altKey) return;
+    if (document.querySelector('dialog[open]') || ended) return;
+    event.preventDefault();
+    focusTitle(menuTitles()[0]);
   });
 }
 
@@ -177,12 +294,14 @@ function loadWindow(id) {
   };
   dialog.querySelector('[data-event="Click"]').addEventListener('click', () => send(0));
   dialog.addEventListener('cancel', (event) => event.preventDefault());
+  // A key that types a character goes to the window's handler; no key does
+  // anything of its own here, but in help, which keeps no key for itself,
+  // Tab still leaves the page.
+  const keepsTab = dialog.classList.contains('about');
   dialog.addEventListener('keydown', (event) => {
-    event.preventDefault();  // no key does anything of its own here
-    if (dialog.classList.contains('about')) {
-      const code = characterCode(event);
-      if (code > 0) send(code);
-    }
+    if (event.key !== 'Tab' || keepsTab) event.preventDefault();
+    const code = characterCode(event);
+    if (code > 0 && !event.repeat) send(code);
   });
   document.body.append(dialog);
 }
@@ -230,8 +349,16 @@ function openAddress(address) {
   }
 }
 
+// Said once by a screen reader, politely: each announcement is a new line
+// of the live region, so the same words twice are said twice.
+function announce(text) {
+  const line = document.createElement('p');
+  line.textContent = text;
+  byId('announcer').replaceChildren(line);
+}
+
 // A page cannot close a tab it did not open: the window goes and the page
-// says the game has ended.
+// says the game has ended. An installed game's own window closes.
 function endGame() {
   ended = true;
   closeMenus();
@@ -239,6 +366,7 @@ function endGame() {
   const notice = byId('ended');
   notice.hidden = false;
   byId('playagain').focus();
+  if (matchMedia('(display-mode: standalone)').matches) window.close();
 }
 
 // --- start ---------------------------------------------------------------
@@ -253,9 +381,14 @@ function whenParsed(start) {
   }
 }
 
+// The focus ring shows only while the player uses the keys.
+addEventListener('keydown', () => document.documentElement.classList.add('keys'), true);
+addEventListener('pointerdown', () => document.documentElement.classList.remove('keys'), true);
+
 Module.onRuntimeInitialized = () => whenParsed(() => {
   wireButtons();
   for (const box of document.querySelectorAll('[data-event="MouseUp"]')) wireBetBox(box);
+  wireBetActions();
   wireMenus();
   byId('playagain').addEventListener('click', () => location.reload());
   call('Form_Load')
@@ -263,5 +396,7 @@ Module.onRuntimeInitialized = () => whenParsed(() => {
     .then(() => {
       document.documentElement.dataset.state = 'ready';
       performance.mark('torvane-ready');
+      // Played once, playable offline: the site's own files are kept.
+      if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
     });
 });

@@ -4,8 +4,9 @@
 # Every source, script and data file names its licence and its copyright
 # holder in an SPDX header: licence_headers.sh SOURCE_DIR
 # Left out: the fuzzers' seed inputs, PNG pictures, the licence itself,
-# Markdown, and Debian's copyright and changelog files, whose formats have no
-# comments (the copyright file states the licence in its own fields).
+# Markdown, and the files whose formats have no comments: Debian's copyright
+# and changelog, the web app manifest and npm's package files (the copyright
+# file and package.json state the licence in their own fields).
 set -u
 cd "$1" || exit 2
 missing=0
@@ -15,7 +16,8 @@ while IFS= read -r -d '' file; do
     echo "no SPDX header: $file"
     missing=$((missing + 1))
 done < <(find . \( -path ./build -o -path ./.git -o -path ./fuzz/corpus \) -prune -o \
-    -type f ! -name '*.png' ! -name LICENSE ! -name '*.md' \
+    -type f ! -name '*.png' ! -name LICENSE ! -name '*.md' ! -name '*.webmanifest' \
+    ! -name 'package.json' ! -name 'package-lock.json' \
     ! -path ./data/copyright ! -path ./data/changelog -print0)
 echo "$missing files without an SPDX header"
 [ "$missing" -eq 0 ]

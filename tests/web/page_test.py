@@ -132,24 +132,29 @@ class Game(webpage.PageTest):
         self.assertEqual(self.js("return uncancelled;"), [])
 
     def test_help_and_about_open_and_close_as_designed(self):
-        self.menu("hlep", "help")
-        self.wait_for("document.getElementById('frmhelp')?.open")
-        left, top, width, height = self.box("frmhelp")
-        scroll = self.js("return [scrollX, scrollY];")
-        self.assertAlmostEqual(left + scroll[0], 3805 / 15, delta=1)
-        self.assertAlmostEqual(top + scroll[1], 3000 / 15, delta=1)
-        self.assertEqual((round(width), round(height)), (312, 231))
-        text = self.text("lblhelp")
-        self.assertTrue(text.startswith(" " * 15 + "HOW TO PLAY TORVANE.\r\n\r\n To play"))
-        self.assertTrue(text.endswith("(Transfer winnings to bank)."))
-        for key in ("Escape", "Enter", " "):
-            self.press(key)
-        self.type_character("a")
-        self.mouse(left + 2, top + 2)  # the blue frame
-        self.settle()
-        self.assertTrue(self.window_open("frmhelp"))
-        self.click("lblhelp")
-        self.assertIsNone(self.js("return document.getElementById('frmhelp');"))
+        for closing in ("click", "Escape", "Enter"):
+            self.menu("hlep", "help")
+            self.wait_for("document.getElementById('frmhelp')?.open")
+            left, top, width, height = self.box("frmhelp")
+            scroll = self.js("return [scrollX, scrollY];")
+            self.assertAlmostEqual(left + scroll[0], 3805 / 15, delta=1)
+            self.assertAlmostEqual(top + scroll[1], 3000 / 15, delta=1)
+            self.assertEqual((round(width), round(height)), (312, 231))
+            text = self.text("lblhelp")
+            self.assertTrue(text.startswith(" " * 15 + "HOW TO PLAY TORVANE.\r\n\r\n To play"))
+            self.assertTrue(text.endswith("(Transfer winnings to bank)."))
+            # Other keys and a click on the blue frame do nothing.
+            self.press(" ")
+            self.press("ArrowDown")
+            self.type_character("a")
+            self.mouse(left + 2, top + 2)
+            self.settle()
+            self.assertTrue(self.window_open("frmhelp"))
+            if closing == "click":
+                self.click("lblhelp")
+            else:
+                self.press(closing)
+            self.wait_for("!document.getElementById('frmhelp')")
 
         for closing in ("x", "Escape", "OK"):
             self.menu("hlep", "about")
