@@ -127,8 +127,20 @@ double toDouble(const std::string& number) {
     return value;
 }
 
+// A typed text in a message, in quotes: at most its first 40 characters
+// (whole characters of its UTF-8), then an ellipsis, so that whatever was
+// typed the message fits the screen.
 std::string quoted(std::string_view text) {
-    return "(\"" + std::string(text) + "\")";
+    constexpr int kShown = 40;
+    std::size_t end = 0;
+    int characters = 0;
+    while (end < text.size() && characters < kShown) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+        ++characters;
+    }
+    const std::string shown(text.substr(0, end));
+    return "(\"" + shown + (end < text.size() ? "\u2026" : "") + "\")";
 }
 
 }  // namespace

@@ -50,6 +50,15 @@ class Table {
     bool newGame();          // cmdreset_Click, the New Game button
     bool newGameFromMenu();  // newgame_Click, View > New Game
 
+    // "   Diduvor 3/1 V1.0.18": the title that Form_Load writes.
+    static std::string windowTitle();
+    // "1.0.18", from the build's version numbers.
+    static std::string versionText();
+
+  private:
+    // The handlers, named after their control and event, which only the
+    // event members above call.
+
     // Start-up and New Game.
     void Form_Load();
     void cmdreset_Click();
@@ -66,12 +75,6 @@ class Table {
     void cmddbldown_Click();
     void cmdtransfer_Click();
 
-    // "   Diduvor 3/1 V1.0.18": the title that Form_Load writes.
-    static std::string windowTitle();
-    // "1.0.18", from the build's version numbers.
-    static std::string versionText();
-
-  private:
     // The events, each with the action its failure message names.
     enum class Event { Load, Spin, Bet, DoubleIncrement, HalveIncrement, Transfer, NewGame };
 

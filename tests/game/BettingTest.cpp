@@ -140,16 +140,22 @@ TEST_P(EveryBox, TakingBackReturnsExactlyWhatLeavesTheStake) {
 TEST_P(EveryBox, PlacingAtTheMaximumChargesOnlyWhatTheStakeRoseBy) {
     const Message maximum{"5000 is the maximum bet for Torvane.", MessageStyle::Critical,
                           "Maximum Bets"};
+    t.view.stakes[box] = "4975";
+    t.click(box);  // exactly 5000 is allowed: only going above it is cut back
+    EXPECT_EQ(t.view.stakes[box], "5000");
+    EXPECT_EQ(t.view.bank, "975");
+    EXPECT_TRUE(t.services.messages.empty());
+
     t.view.stakes[box] = "4990";
     t.click(box);
     EXPECT_EQ(t.view.stakes[box], "5000");
-    EXPECT_EQ(t.view.bank, "990");
+    EXPECT_EQ(t.view.bank, "965");
     ASSERT_EQ(t.services.messages.size(), 1u);
     EXPECT_EQ(t.lastMessage(), maximum);
 
     t.click(box);  // already at the maximum: costs nothing
     EXPECT_EQ(t.view.stakes[box], "5000");
-    EXPECT_EQ(t.view.bank, "990");
+    EXPECT_EQ(t.view.bank, "965");
     EXPECT_EQ(t.services.messages.size(), 2u);
     EXPECT_EQ(t.lastMessage(), maximum);
 }

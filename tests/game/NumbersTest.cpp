@@ -45,6 +45,28 @@ TEST(StrictReading, ValuesBeyondSixteenBitsAreOverflowFailures) {
     }
 }
 
+// A message quotes what was typed, but at most its first 40 characters,
+// whole ones, and then an ellipsis: a bank of 32767 letters still gives a
+// message that fits the screen.
+TEST(StrictReading, AFailureQuotesAtMostFortyCharactersOfTheText) {
+    const auto reason = [](const std::string& text) {
+        try {
+            readStrict(text, "the bank");
+        } catch (const TableFailure& f) {
+            return std::string(f.what());
+        }
+        return std::string("no failure");
+    };
+    const std::string forty(40, 'x');
+    EXPECT_EQ(reason(forty), "the bank (\"" + forty + "\") is not a number");
+    EXPECT_EQ(reason(std::string(32767, 'x')), "the bank (\"" + forty + "\u2026\") is not a number");
+    EXPECT_EQ(reason(std::string(39, 'x') + "\u03a9\u03a9"),
+              "the bank (\"" + std::string(39, 'x') + "\u03a9\u2026\") is not a number");
+    EXPECT_EQ(reason(std::string(41, '9')),
+              "the bank (\"" + std::string(40, '9') +
+                  "\u2026\") is beyond what the table can hold (-32768 to 32767)");
+}
+
 TEST(StrictReading, FailureNamesTheControlAndTheText) {
     try {
         readStrict("abc", "the money in the bank");

@@ -71,7 +71,7 @@ TEST(Draw, TakesOneGeneratorValuePerSecondOfTheClock) {
         TableFixture t;
         t.services.second = second;
         for (int i = 0; i < second; ++i) {
-            t.services.randoms.push_back((static_cast<float>(i % 37) + 0.5f) / 37);
+            t.services.randoms.push_back(valueDrawing(i % 37));
         }
         t.services.randoms.push_back(0.99f);  // never taken
         ASSERT_TRUE(t.spinAsScripted());

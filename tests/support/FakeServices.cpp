@@ -14,9 +14,19 @@ float FakeServices::nextRandom() {
     return r;
 }
 
+float valueDrawing(int number) {
+    return (static_cast<float>(number) + 0.5f) / kNumberCount;
+}
+
 void FakeServices::drawNext(int number) {
-    second = 1;
-    randoms.push_back((static_cast<float>(number) + 0.5f) / kNumberCount);
+    drawAt(1, number);
+}
+
+void FakeServices::drawAt(int atSecond, int number) {
+    second = atSecond;
+    randoms.clear();
+    for (int i = 1; i < atSecond; ++i) randoms.push_back(0.0f);
+    if (atSecond > 0) randoms.push_back(valueDrawing(number));
 }
 
 }  // namespace torvane::testing

@@ -25,6 +25,12 @@ class FakeServices : public TableServices {
 
     // Makes the next spin draw `number`: second 1, one value in its cell.
     void drawNext(int number);
+    // Makes the next spin happen at `second` (0 to 59) and, unless that is
+    // 0, draw `number`: the last of its values lands in the number's cell.
+    void drawAt(int second, int number);
 };
+
+// The generator value that lands in the middle of `number`'s cell.
+float valueDrawing(int number);
 
 }  // namespace torvane::testing

@@ -29,6 +29,29 @@ TEST(HelpText, IsBuiltLineByLineWithCrLfPairs) {
 
 using HelpWindow = WindowFixture;
 
+// Every character of the rules, as the window shows them.
+TEST_F(HelpWindow, ShowsTheRulesToTheLetter) {
+    whileHelpIsOpen([](frmhelp* help) {
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(
+            help->caption().toStdString(),
+            "               HOW TO PLAY TORVANE.\r\n"
+            "\r\n"
+            " To play Torvane is similar to playing real Diduvor's bottom 3 to 1.\r\n"
+            " 1. To place or increase your bets, left click on the appropriate dark green box at "
+            "the bottom of the Torvane table.\r\n"
+            " 2. To decrease bets and deposit it back into your bank, right click on the bet/s, at "
+            "the bottom dark green box.\r\n"
+            " 3. If you would like to deposit more money into your bank just change the (Money in "
+            "the bank) value.\r\n"
+            " 4. If you want to increase/decrease the amounts you bet on the table just alter the "
+            "value of the (Bet increment).\r\n"
+            " 5. To instantly double the increment, click on the yellow up/down arrows.\r\n"
+            " 6. To bank your winnings click on (Transfer winnings to bank).");
+        help->lblhelp_Click();
+    });
+}
+
 TEST_F(HelpWindow, OpensAtItsPlaceAndClosesOnAClickOnTheText) {
     whileHelpIsOpen([](frmhelp* help) {
         ASSERT_NE(help, nullptr);

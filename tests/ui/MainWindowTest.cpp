@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include "WindowFixture.h"
@@ -59,6 +60,18 @@ TEST_F(MainWindow, AWholeGamePlaysThroughTheWidgets) {
     EXPECT_EQ(text("txtbank"), "1000");
     EXPECT_EQ(history->count(), 0);
     EXPECT_EQ(text("lblwin"), "R0");
+}
+
+// The window's own list: ten lines at the most, the oldest going first.
+TEST_F(MainWindow, TheHistoryKeepsTheTenNewestSpins) {
+    for (int number = 1; number <= 11; ++number) {
+        drawNext(number);
+        click("cmdspin");
+    }
+    auto* history = control<QListWidget>("lsthistory");
+    ASSERT_EQ(history->count(), 10);
+    EXPECT_EQ(history->item(0)->text(), "0002   2");
+    EXPECT_EQ(history->item(9)->text(), "0011   11");
 }
 
 TEST_F(MainWindow, TheViewMenuNewGameDoesWhatTheButtonDoes) {
@@ -126,6 +139,28 @@ TEST_F(MainWindow, ARefusalShowsAModalCriticalMessageBox) {
     EXPECT_EQ(plainIcon, QMessageBox::NoIcon);
     EXPECT_EQ(plainTitle, "Torvane");
     EXPECT_EQ(text("txtbets"), "2500");
+}
+
+// However long the typed text, the failure's message box fits the screen
+// with its OK button.
+TEST_F(MainWindow, AMessageAboutTheLongestBankFitsTheScreen) {
+    services.realMessageBoxes = true;
+    control<QLineEdit>("txtbank")->setText(QString(32767, 'x'));
+    QRect box;
+    QRect ok;
+    QRect screen;
+    QTimer::singleShot(0, [&] {
+        auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(message, nullptr);
+        QAbstractButton* button = message->button(QMessageBox::Ok);
+        box = message->frameGeometry();
+        ok = QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+        screen = message->screen()->availableGeometry();
+        button->click();
+    });
+    click("lblleft");
+    EXPECT_TRUE(screen.contains(box)) << box.width() << " wide on a screen " << screen.width();
+    EXPECT_TRUE(screen.contains(ok));
 }
 
 TEST_F(MainWindow, ControlsStandWhereDesigned) {

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "support/FakeServices.h"
 #include "ui/QtDesktopServices.h"
 #include "ui/frmabout.h"
 #include "ui/frmdiduvor.h"
@@ -74,7 +75,7 @@ struct WindowFixture : ::testing::Test {
     }
     void drawNext(int number) {
         services.second = 1;
-        services.random = (static_cast<float>(number) + 0.5f) / 37.0f;
+        services.random = torvane::testing::valueDrawing(number);
     }
     void click(const char* name, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers mods = {}) {

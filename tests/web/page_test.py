@@ -102,6 +102,15 @@ class Game(webpage.PageTest):
         self.click("lblright")
         self.assertEqual(self.wait_for_message()[0], "Increment To High")
         self.press(" ")
+        # However long the text, the message quotes 40 characters of it and
+        # fits the screen with its OK button.
+        self.js("document.getElementById('txtbank').value = 'x'.repeat(32767);")
+        self.click("lblmiddle")
+        self.assertIn('("' + "x" * 40 + '\u2026")', self.wait_for_message()[1])
+        box = self.js("const r = document.querySelector('dialog.message').getBoundingClientRect();"
+                      "return [r.left, r.right, innerWidth];")
+        self.assertTrue(0 <= box[0] and box[1] <= box[2], box)
+        self.close_message()
         self.type_into("txtbank", "500")
         self.click("lblmiddle")
         self.assertEqual((self.text("txtbank"), self.text("lblmiddle")), ("475", "25"))
