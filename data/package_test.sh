@@ -43,7 +43,7 @@ check "the copyright file points to the common licence" \
     grep -q "/usr/share/common-licenses/GPL-3" "$stage/share/doc/torvane/copyright"
 check "the metainfo names the release" grep -q "release version=\"$version\"" "$stage/share/metainfo/$app.metainfo.xml"
 
-(cd "$build" && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1)
+(cd "$build" && umask 022 && cpack -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1)
 deb=$(ls "$work"/deb/torvane_"$version"_*.deb 2>/dev/null | head -n 1)
 check "cpack builds torvane_${version}_ARCH.deb" test -n "$deb"
 if [ -z "$deb" ]; then
