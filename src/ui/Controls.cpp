@@ -87,6 +87,26 @@ void BetBox::keyPressEvent(QKeyEvent* event) {
     emit mouseUp(button, 0, 0, 0);
 }
 
+void BetBox::setEdgeColours(QColor edge, QColor focus) {
+    edge_ = edge;
+    focus_ = focus;
+    update();
+}
+
+// The face in the palette's window colour inside a one-pixel edge, or a
+// two-pixel focus frame; the stake centred in the palette's text colour in
+// what the edge leaves, its top counted at one pixel whatever the edge: the
+// stake rises by a pixel under the focus frame, as it always has.
+void BetBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int edge = hasFocus() ? 2 : 1;
+    painter.fillRect(rect(), hasFocus() ? focus_ : edge_);
+    painter.fillRect(rect().adjusted(edge, edge, -edge, -edge), palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect().adjusted(edge, 1, -edge, 1 - 2 * edge), static_cast<int>(alignment()),
+                     text());
+}
+
 QRect CaptionButton::captionRect() const {
     return rect().adjusted(3, 2, -3, -2);
 }

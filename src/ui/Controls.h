@@ -31,12 +31,21 @@ class BetBox : public QLabel {
     // For assistive technology, which must not wait for the handler.
     void postRelease(int button);
 
+    // The box's edge: `edge` around it, a frame of `focus` two pixels wide
+    // while it has the keyboard focus (only in keyboard mode).
+    void setEdgeColours(QColor edge, QColor focus);
+
   signals:
     void mouseUp(int button, int shift, float x, float y);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor edge_ = Qt::black;
+    QColor focus_ = Qt::yellow;
 };
 
 // A push button whose caption wraps at word boundaries when it does not fit

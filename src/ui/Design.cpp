@@ -2,11 +2,18 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "ui/Design.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
+
+#include <QApplication>
 
 #include "ui/Accessibility.h"
+#include "ui/Pictures.h"
 
 namespace torvane::ui {
 
@@ -35,12 +42,37 @@ double contrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// The first of a face's substitutes that is installed, chosen once: a font
+// named by one family only is found without a search through fallbacks.
+QString installedFamily(design::Face face) {
+    static const auto chosen = [] {
+        // The installed families as listed, without asking fontconfig for
+        // aliases (which is what makes QFontDatabase::hasFamily slow).
+        const QStringList installedFamilies = QFontDatabase::families();
+        QHash<design::Face, QString> families;
+        for (const auto f : {design::Face::MsSansSerif, design::Face::Arial}) {
+            const QStringList faces = facesFor(f);
+            const auto installed = std::find_if(
+                faces.begin(), faces.end(),
+                [&](const QString& family) { return installedFamilies.contains(family); });
+            families.insert(f, installed != faces.end() ? *installed : faces.front());
+        }
+        return families;
+    }();
+    return chosen.value(face);
+}
+
+// Made once for each designed font; the windows share the copies.
 QFont qFont(const design::Font& designed) {
-    QFont font;
-    font.setFamilies(facesFor(designed.face));
-    font.setPointSizeF(designed.points);
-    font.setWeight(designed.bold ? QFont::Bold : QFont::Normal);
-    font.setStyleHint(QFont::SansSerif);
+    static std::map<std::tuple<design::Face, double, bool>, QFont> made;
+    const auto [at, isNew] = made.try_emplace({designed.face, designed.points, designed.bold});
+    QFont& font = at->second;
+    if (isNew) {
+        font.setFamily(installedFamily(designed.face));
+        font.setPointSizeF(designed.points);
+        font.setWeight(designed.bold ? QFont::Bold : QFont::Normal);
+        font.setStyleHint(QFont::SansSerif);
+    }
     return font;
 }
 
@@ -59,6 +91,7 @@ namespace torvane::ui {
 
 void setUpResources() {
     registerPictures();
+    QApplication::setStyle(new DeferredIconStyle);
     // Lets fonts named by their designed face (QFont("Arial")) resolve too.
     for (const auto face : {design::Face::MsSansSerif, design::Face::Arial}) {
         QFont::insertSubstitutions(design::designedFamily(face), facesFor(face));

@@ -5,6 +5,7 @@
 // order.
 #include "ui/MainWindowLayout.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "design/Readings.h"
 #include "ui/Controls.h"
 #include "ui/Design.h"
+#include "ui/Pictures.h"
 
 namespace torvane::ui {
 namespace {
@@ -35,21 +37,25 @@ Qt::Alignment alignment(d::Align align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QString cssColour(Rgb c) {
-    return QString("rgb(%1, %2, %3)").arg(c.red).arg(c.green).arg(c.blue);
-}
-
 // The bet boxes are the labels whose mouse releases reach a handler.
 bool isBetBox(const d::Control& c) {
     return c.event == d::Event::MouseUp;
 }
 
+// Gives the widget its colours, unless it has them already: a spin recolours
+// all 37 cells, most of them to the colour they have.
 void setColours(QWidget* widget, Rgb text, Rgb background) {
-    QPalette palette = widget->palette();
+    widget->setAutoFillBackground(true);
+    const QPalette& current = widget->palette();
+    if (current.color(QPalette::WindowText) == qColor(text) &&
+        current.color(QPalette::Window) == qColor(background) &&
+        widget->testAttribute(Qt::WA_SetPalette)) {
+        return;
+    }
+    QPalette palette = current;
     palette.setColor(QPalette::WindowText, qColor(text));
     palette.setColor(QPalette::Window, qColor(background));
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 void describe(QWidget* widget, const d::Control& c) {
@@ -81,14 +87,9 @@ QLabel* makeLabel(const d::Control& c, QWidget* parent) {
     if (isBetBox(c)) {
         // The focus frame shows only in keyboard mode, the one mode in which
         // a box takes the focus.
-        label->setStyleSheet(QString("QLabel { background-color: %1; color: %2;"
-                                     " border: 1px solid %3; }"
-                                     " QLabel:focus { border: 2px solid %4; }")
-                                 .arg(cssColour(*c.back), cssColour(*c.fore), cssColour(d::kBlack),
-                                      cssColour(d::kFocusYellow)));
-    } else if (c.fore && c.back) {
-        setColours(label, *c.fore, *c.back);
+        static_cast<BetBox*>(label)->setEdgeColours(qColor(d::kBlack), qColor(d::kFocusYellow));
     }
+    if (c.fore && c.back) setColours(label, *c.fore, *c.back);
     describe(label, c);
     return label;
 }
@@ -111,7 +112,7 @@ QPushButton* makeButton(const d::Control& c, QWidget* parent) {
     QPushButton* button = nullptr;
     if (c.kind == d::Kind::PictureButton) {
         button = new QPushButton(parent);
-        button->setIcon(QIcon(picturePath(c.picture)));
+        button->setIcon(svgIcon(picturePath(c.picture)));
         button->setIconSize(QSize(32, 32));
     } else {
         button = new CaptionButton(c.text, parent);
@@ -129,8 +130,14 @@ QListWidget* makeList(const d::Control& c, QWidget* parent) {
     list->setObjectName(c.name);
     list->setGeometry(twipsRect(c.rect));
     list->setFont(qFont(c.font));
-    list->setStyleSheet(QString("QListWidget { background-color: %1; color: %2; }")
-                            .arg(cssColour(*c.back), cssColour(*c.fore)));
+    // Red on black, its one-pixel frame black too.
+    QPalette colours = list->palette();
+    colours.setColor(QPalette::Base, qColor(*c.back));
+    colours.setColor(QPalette::WindowText, qColor(*c.back));
+    colours.setColor(QPalette::Text, qColor(*c.fore));
+    list->setPalette(colours);
+    list->setFrameStyle(QFrame::Box | QFrame::Plain);
+    list->setLineWidth(1);
     describe(list, c);
     return list;
 }
@@ -220,15 +227,25 @@ void letBetBoxesTakeFocus(const MainWindowControls& c, bool on) {
 }
 
 void colourCell(QLabel* cell, int number, Rgb colour) {
+    const bool wasDrawn = cell->palette().color(QPalette::Window) == qColor(kCellBrightGreen);
     setColours(cell, *d::numberCell(number).fore, colour);
+    const bool drawn = colour == kCellBrightGreen;
+    if (drawn == wasDrawn && !cell->accessibleDescription().isEmpty()) return;
     cell->setAccessibleDescription(
         QString::fromStdString(d::cellDescription(number, colour == kCellBrightGreen)));
 }
 
 MainWindowControls buildMainWindow(QMainWindow& window) {
     const d::MainWindowDesign& design = d::mainWindow();
+    // Qt's text boxes lay out their text in the application's font before
+    // they take the window's: while the window is built, the application
+    // font is the window's, so that no other font is looked for and loaded
+    // for nothing. The desktop's comes back at the end, for the menus and
+    // the message boxes.
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(qFont(design.window.font));
     window.setWindowTitle(design.window.caption);
-    window.setWindowIcon(QIcon(picturePath(design.icon)));
+    window.setWindowIcon(svgIcon(picturePath(design.icon)));
     window.setFont(qFont(design.window.font));
 
     auto* client = new QWidget(&window);
@@ -272,6 +289,7 @@ MainWindowControls buildMainWindow(QMainWindow& window) {
 
     setTabOrderFromDesign(client);
     widgets.value(design.firstFocus)->setFocus();
+    QApplication::setFont(desktopFont);
     window.resize(px(design.window.rect.width),
                   px(design.window.rect.height) + window.menuBar()->sizeHint().height());
     return c;
