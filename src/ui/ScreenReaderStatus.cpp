@@ -24,7 +24,15 @@ ScreenReaderStatus::~ScreenReaderStatus() {
 }
 
 void ScreenReaderStatus::start() {
-    if (connecting_ != nullptr) return;
+    if (connecting_ != nullptr || asked_) return;
+    // Where Qt's accessibility bridge has connected the process to the
+    // session bus already, as it does when a window is first shown on a
+    // desktop with a bus, the question goes out on that connection at once,
+    // without a thread of its own.
+    if (QDBusConnection(QStringLiteral("qt_default_session_bus")).isConnected()) {
+        ask();
+        return;
+    }
     // The shared session connection: one connection to the bus for the
     // process, made here unless Qt's bridge has made it already.
     connecting_ = QThread::create([] { QDBusConnection::sessionBus(); });
@@ -37,6 +45,7 @@ bool ScreenReaderStatus::stillConnecting(int grace) const {
 }
 
 void ScreenReaderStatus::ask() {
+    asked_ = true;
     const QDBusConnection bus = QDBusConnection::sessionBus();  // connected, or failed
     if (!bus.isConnected()) return;
     QDBusMessage get = QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",

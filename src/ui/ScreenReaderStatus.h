@@ -39,6 +39,7 @@ class ScreenReaderStatus : public QObject {
     void ask();
 
     QThread* connecting_ = nullptr;
+    bool asked_ = false;
 };
 
 }  // namespace torvane::ui
