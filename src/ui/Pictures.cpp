@@ -52,6 +52,11 @@ class SvgIconEngine : public QIconEngine {
                QIcon::State state) override {
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
+    // The sizes a window manager takes a window's icon in, at most 64
+    // pixels: larger ones it draws from the icon the desktop entry installs.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+    }
     QIconEngine* clone() const override { return new SvgIconEngine(resource_); }
     QString key() const override { return QStringLiteral("torvane-svg"); }
 
