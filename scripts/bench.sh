@@ -26,7 +26,7 @@ cleanup() {
   rm -rf "$out"
 }
 trap cleanup EXIT
-runs=${TORVANE_BENCH_RUNS:-20}
+runs=${TORVANE_BENCH_RUNS:-30}
 
 bench() {  # bench BINARY: "name median_ns" lines
   "$1" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
@@ -36,35 +36,47 @@ bench() {  # bench BINARY: "name median_ns" lines
                                  print $1, $3 * f }'
 }
 
-# Start-up to a rendered window, and peak memory, over $runs runs each. The
-# two programs take turns, so drift in the machine's load hits both alike.
+# Start-up, and peak memory, of the game beside a bare Qt program with one
+# label doing the same, $runs runs each (at least 30 are asked for), the
+# two taking turns so that drift in the machine's load hits both alike:
+# - --screenshot: rendered offscreen and written to a PNG file;
+# - the player's start: from starting the program to its window first
+#   exposed on an X server (Xvfb), with a session bus present, as on a
+#   desktop (Qt's accessibility bridge looks at the bus in both programs,
+#   and the game asks it whether a screen reader runs).
 run_once() {  # run_once LABEL COMMAND...: appends "microseconds peak_kib" to $out/LABEL
   local label=$1 start end
   shift
   start=$(date +%s%N)
-  /usr/bin/time -f "%M" -o "$out/rss" "$@" "$out/shot.png" >/dev/null 2>&1
+  /usr/bin/time -f "%M" -o "$out/rss" "$@" >/dev/null 2>&1
   end=$(date +%s%N)
   echo "$(( (end - start) / 1000 )) $(cat "$out/rss")" >>"$out/$label"
 }
-median() {  # median FILE COLUMN
-  cut -d' ' -f"$2" "$1" | sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'
+compare() {  # compare NAME: one line of medians, ratios and their spread
+  python3 - "$out/$1-floor" "$out/$1-game" "$1" <<'PY'
+import statistics, sys
+floor = [tuple(map(int, l.split())) for l in open(sys.argv[1])]
+game = [tuple(map(int, l.split())) for l in open(sys.argv[2])]
+def ratio(column):
+    per_pair = sorted(g[column] / f[column] for f, g in zip(floor, game))
+    quarter = len(per_pair) // 4
+    median = statistics.median(g[column] for g in game) / statistics.median(f[column] for f in floor)
+    return median, per_pair[quarter], per_pair[-quarter - 1]
+t, m = ratio(0), ratio(1)
+print(sys.argv[3], statistics.median(f[0] for f in floor) / 1000, statistics.median(g[0] for g in game) / 1000,
+      statistics.median(f[1] for f in floor), statistics.median(g[1] for g in game),
+      "%.2f %.2f %.2f %.2f %.2f %.2f" % (t + m))
+PY
 }
 startup() {
-  : >"$out/floor"
-  : >"$out/torvane"
+  : >"$out/screenshot-floor"
+  : >"$out/screenshot-game"
   for _ in $(seq "$runs"); do
-    run_once floor build/bench/bench/torvane_minimal_qt
-    run_once torvane build/bench/src/app/torvane --screenshot
+    run_once screenshot-floor build/bench/bench/torvane_minimal_qt "$out/shot.png"
+    run_once screenshot-game build/bench/src/app/torvane --screenshot "$out/shot.png"
   done
-  for label in floor torvane; do
-    echo "$label $(awk -v us="$(median "$out/$label" 1)" 'BEGIN {printf "%.1f", us / 1000}') $(median "$out/$label" 2)"
-  done
+  compare screenshot
 }
-
-# The play path: start to the first exposed window, then quit, on one X
-# server and one private session bus for all runs, as on a desktop: Qt's
-# accessibility bridge looks at the bus in both programs, and the game asks
-# it whether a screen reader runs (at-spi2-core's bus answers: no).
 playpath() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" 2>/dev/null &
   xvfb=$!
@@ -74,22 +86,21 @@ playpath() {
   bus=$(cat "$out/bus-pid")
   export DBUS_SESSION_BUS_ADDRESS=$(cat "$out/bus")
   : >"$out/play-floor"
-  : >"$out/play-torvane"
+  : >"$out/play-game"
   for _ in $(seq "$runs"); do
-    run_play play-floor build/bench/bench/torvane_minimal_qt
-    run_play play-torvane build/bench/src/app/torvane
+    QT_QPA_PLATFORM=xcb run_once play-floor build/bench/bench/torvane_minimal_qt --exit-when-shown
+    QT_QPA_PLATFORM=xcb run_once play-game build/bench/src/app/torvane --exit-when-shown
   done
-  for label in play-floor play-torvane; do
-    echo "$label $(awk -v us="$(median "$out/$label" 1)" 'BEGIN {printf "%.1f", us / 1000}')"
-  done
+  compare play
 }
-run_play() {  # run_play LABEL COMMAND...: appends "microseconds" to $out/LABEL
-  local label=$1 start end
-  shift
-  start=$(date +%s%N)
-  QT_QPA_PLATFORM=xcb "$@" --exit-when-shown >/dev/null 2>&1
-  end=$(date +%s%N)
-  echo "$(( (end - start) / 1000 ))" >>"$out/$label"
+startup_rows() {  # startup_rows WHAT: the table rows of one comparison
+  read -r _ floor_ms game_ms floor_kib game_kib t t_low t_high m m_low m_high
+  printf '%-44s %11.1f ms %12s\n' "$1: bare Qt window (floor)" "$floor_ms" ""
+  printf '%-44s %11.1f ms %12s\n' "$1: torvane" "$game_ms" ""
+  printf '%-44s %8s (%s-%s) %9s\n' "$1: time ratio (middle half of runs)" "$t" "$t_low" "$t_high" "<= 1.25"
+  printf '%-44s %10s KiB %12s\n' "$1: peak memory, floor" "$floor_kib" ""
+  printf '%-44s %10s KiB %12s\n' "$1: peak memory, torvane" "$game_kib" ""
+  printf '%-44s %8s (%s-%s) %9s\n' "$1: memory ratio (middle half of runs)" "$m" "$m_low" "$m_high" "<= 1.15"
 }
 
 printf '%-44s %14s %12s\n' "What" "Median" "Target"
@@ -100,22 +111,8 @@ bench build/bench/bench/torvane_bench_window | while read -r name ns; do
   printf '%-44s %11.0f us %12s\n' "window: $name (with repaint)" "$(awk -v n="$ns" 'BEGIN{print n/1000}')" "< 2000 us"
 done
 
-startup >"$out/startup"
-read -r _ floor_ms floor_kib < <(grep '^floor ' "$out/startup")
-read -r _ game_ms game_kib < <(grep '^torvane ' "$out/startup")
-printf '%-44s %11s ms %12s\n' "start-up: minimal Qt program (floor)" "$floor_ms" ""
-printf '%-44s %11s ms %12s\n' "start-up: torvane --screenshot" "$game_ms" ""
-printf '%-44s %14s %12s\n' "start-up ratio" "$(awk -v a="$game_ms" -v b="$floor_ms" 'BEGIN{printf "%.2f", a/b}')" "<= 1.5"
-printf '%-44s %10s KiB %12s\n' "peak memory: minimal Qt program (floor)" "$floor_kib" ""
-printf '%-44s %10s KiB %12s\n' "peak memory: torvane --screenshot" "$game_kib" ""
-printf '%-44s %14s %12s\n' "peak memory ratio" "$(awk -v a="$game_kib" -v b="$floor_kib" 'BEGIN{printf "%.2f", a/b}')" "<= 1.2"
-playpath >"$out/play"
-read -r _ pfloor_ms < <(grep '^play-floor ' "$out/play")
-read -r _ pgame_ms < <(grep '^play-torvane ' "$out/play")
-printf '%-44s %11s ms %12s\n' "play path to a shown window: minimal Qt (floor)" "$pfloor_ms" ""
-printf '%-44s %11s ms %12s\n' "play path to a shown window: torvane" "$pgame_ms" ""
-printf '%-44s %14s %12s\n' "play path ratio" "$(awk -v a="$pgame_ms" -v b="$pfloor_ms" 'BEGIN{printf "%.2f", a/b}')" ""
-
+playpath | startup_rows "player's start"
+startup | startup_rows "--screenshot"
 echo
 scripts/build-web.sh >/dev/null
 /usr/bin/python3 bench/web_bench.py build/web/site "$runs"

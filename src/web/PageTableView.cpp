@@ -19,6 +19,12 @@ constexpr const char* kHistory = "lsthistory";
 
 }  // namespace
 
+PageTableView::PageTableView() {
+    for (int n = 0; n < kNumberCount; ++n) {
+        cells_.at(static_cast<std::size_t>(n)) = *design::numberCell(n).back;
+    }
+}
+
 void PageTableView::setCaption(const std::string& title) {
     page::setCaption(title);
 }
@@ -54,8 +60,13 @@ void PageTableView::setWinCaption(const std::string& caption) {
     page::setText(kWin, caption);  // an auto-size label: grows to the right
 }
 
-// The cell of the number just drawn is the current one of the table.
+// The cell of the number just drawn is the current one of the table. A
+// spin recolours all 37 cells, most of them to the colour they have: only
+// a change reaches the page.
 void PageTableView::setCellColour(int number, Rgb colour) {
+    auto& shown = cells_.at(static_cast<std::size_t>(number));
+    if (shown == colour) return;
+    shown = colour;
     const std::string id = design::numberCell(number).name;
     const bool drawn = colour == kCellBrightGreen;
     page::setBackground(id, colour);

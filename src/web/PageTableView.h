@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #pragma once
 
+#include <array>
 #include <optional>
 
+#include "game/Columns.h"
 #include "game/TableView.h"
 
 namespace torvane::web {
@@ -13,6 +15,8 @@ namespace torvane::web {
 // designed control names as their ids.
 class PageTableView : public TableView {
   public:
+    PageTableView();
+
     void setCaption(const std::string& title) override;
     std::string bankText() const override;
     void setBankText(const std::string& text) override;
@@ -35,6 +39,8 @@ class PageTableView : public TableView {
 
   private:
     std::optional<int> drawn_;
+    // The colour each number cell shows.
+    std::array<Rgb, kNumberCount> cells_{};
 };
 
 }  // namespace torvane::web
