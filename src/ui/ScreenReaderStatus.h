@@ -10,11 +10,12 @@ namespace torvane::ui {
 
 // Asks the desktop, once, whether a screen reader is running: the
 // ScreenReaderEnabled property of org.a11y.Status on the session bus's
-// org.a11y.Bus object. Nothing waits for the answer. Connecting to a
-// session bus can block for as long as the bus does not answer, so that
-// happens on a thread of its own; the property is then read with an
-// asynchronous call. Without a session bus, or with one that never answers,
-// nothing is ever reported.
+// org.a11y.Bus object. Nothing waits for the answer. Where Qt's
+// accessibility bridge has connected to the session bus already, the
+// question goes out on that connection. Otherwise connecting can block for
+// as long as the bus does not answer, so that happens on a thread of its
+// own. Either way the property is read with an asynchronous call. Without
+// a session bus, or with one that never answers, nothing is ever reported.
 class ScreenReaderStatus : public QObject {
     Q_OBJECT
   public:

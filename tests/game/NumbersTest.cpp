@@ -59,7 +59,8 @@ TEST(StrictReading, AFailureQuotesAtMostFortyCharactersOfTheText) {
     };
     const std::string forty(40, 'x');
     EXPECT_EQ(reason(forty), "the bank (\"" + forty + "\") is not a number");
-    EXPECT_EQ(reason(std::string(32767, 'x')), "the bank (\"" + forty + "\u2026\") is not a number");
+    EXPECT_EQ(reason(std::string(32767, 'x')),
+              "the bank (\"" + forty + "\u2026\") is not a number");
     EXPECT_EQ(reason(std::string(39, 'x') + "\u03a9\u03a9"),
               "the bank (\"" + std::string(39, 'x') + "\u03a9\u2026\") is not a number");
     EXPECT_EQ(reason(std::string(41, '9')),
