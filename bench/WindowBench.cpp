@@ -42,7 +42,7 @@ void WindowSpin(benchmark::State& state) {
     PaintCounter painted;
     window.findChild<QWidget*>("lsthistory")->installEventFilter(&painted);
     for (auto _ : state) {
-        window.cmdspin_Click();
+        window.handlers().cmdspin_Click();
         window.repaint();  // paints every changed control now, not at the next event
     }
     state.counters["list_paints_per_spin"] = benchmark::Counter(

@@ -45,12 +45,12 @@ int main(int argc, char* argv[]) {
     window.show();
     const int seconds[] = {17, 41, 8, 33, 52, 26};
     for (int s : seconds) {
-        window.lblleft_MouseUp(1, 0, 0, 0);
-        window.lblright_MouseUp(1, 0, 0, 0);
+        window.handlers().lblleft_MouseUp({1});
+        window.handlers().lblright_MouseUp({1});
         services.second = s;
-        window.cmdspin_Click();
+        window.handlers().cmdspin_Click();
     }
-    window.lblmiddle_MouseUp(1, 0, 0, 0);
+    window.handlers().lblmiddle_MouseUp({1});
     bool ok = window.grab().save(out.filePath("main-window.png"));
 
     torvane::ui::frmhelp help(&window);

@@ -25,6 +25,10 @@ std::string handlerName(const Control& control) {
     return {};
 }
 
+std::string handlerName(const MenuItem& item) {
+    return item.separator() ? std::string() : std::string(item.name) + "_Click";
+}
+
 bool takesFocus(const Control& control) {
     switch (control.kind) {
         case Kind::TextBox:

@@ -105,11 +105,14 @@ struct Line {
     const char* accessibleName;
 };
 
+// A menu item's one event is its Click; a separator has none.
 struct MenuItem {
     const char* name;
     const char* caption;  // "&" marks the access letter; empty for a separator
     bool separator() const { return *caption == '\0'; }
 };
+// "exit_Click": the handler that the item's Click reaches; "" for a separator.
+std::string handlerName(const MenuItem& item);
 struct Menu {
     const char* name;
     const char* title;

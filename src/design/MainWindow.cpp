@@ -271,20 +271,36 @@ const Line& chartLine(Bar bar) {
     return mainWindow().lines.at(static_cast<std::size_t>(bar));
 }
 
-std::vector<const Control*> focusChain(bool betBoxes) {
-    std::vector<const Control*> chain;
-    const Control* firstBox = &betBox(Box::Left);
-    const Control* lastBox = &betBox(Box::Right);
-    for (const Control& c : mainWindow().controls) {
-        const bool box = &c >= firstBox && &c <= lastBox;
-        if (takesFocus(c) || (betBoxes && box)) chain.push_back(&c);
+std::optional<int> numberOf(const Control& c) {
+    const Control* first = &numberCell(0);
+    if (&c < first || &c >= first + kNumberCount) return std::nullopt;
+    return static_cast<int>(&c - first);
+}
+
+std::optional<Box> betBoxOf(const Control& c) {
+    for (const Box box : {Box::Left, Box::Middle, Box::Right}) {
+        if (&c == &betBox(box)) return box;
     }
-    std::sort(chain.begin(), chain.end(),
-              [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
-    const auto first = std::find_if(chain.begin(), chain.end(), [](const Control* c) {
+    return std::nullopt;
+}
+
+std::vector<const Control*> tabOrder() {
+    std::vector<const Control*> order;
+    for (const Control& c : mainWindow().controls) order.push_back(&c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    const auto first = std::find_if(order.begin(), order.end(), [](const Control* c) {
         return std::string(c->name) == mainWindow().firstFocus;
     });
-    std::rotate(chain.begin(), first, chain.end());
+    std::rotate(order.begin(), first, order.end());
+    return order;
+}
+
+std::vector<const Control*> focusChain(bool betBoxes) {
+    std::vector<const Control*> chain;
+    for (const Control* c : tabOrder()) {
+        if (takesFocus(*c) || (betBoxes && betBoxOf(*c))) chain.push_back(c);
+    }
     return chain;
 }
 

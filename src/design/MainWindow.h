@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,17 @@ const Control& numberCell(int number);
 const Control& betBox(Box box);
 // ln0, lnl, lnm, lnr.
 const Line& chartLine(Bar bar);
+// The number a main-window control shows, if it is one of the number cells.
+std::optional<int> numberOf(const Control& c);
+// The column a main-window control stakes on, if it is a bet box.
+std::optional<Box> betBoxOf(const Control& c);
 
-// The controls the Tab key runs through, in order, from the one that has the
-// focus at start: the designed chain of eight, and with `betBoxes` the three
-// bet boxes too, which stand at the designed tab indices 0 to 2 and so come
-// after the last of the eight.
+// Every control on the client area in the order of the designed tab
+// indices, from the one that has the focus at start.
+std::vector<const Control*> tabOrder();
+// The controls the Tab key runs through, in that order: the designed chain
+// of eight, and with `betBoxes` the three bet boxes too, which stand at the
+// designed tab indices 0 to 2 and so come after the last of the eight.
 std::vector<const Control*> focusChain(bool betBoxes);
 
 // The two addresses of the Help menu's links.

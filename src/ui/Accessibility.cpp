@@ -14,14 +14,6 @@
 namespace torvane::ui {
 namespace {
 
-// The bet box a control is.
-Box boxOf(const QObject* control) {
-    for (const Box box : {Box::Left, Box::Middle}) {
-        if (control->objectName() == QLatin1String(design::betBox(box).name)) return box;
-    }
-    return Box::Right;
-}
-
 // The designed name of a chart line.
 QString nameOf(const QObject* control) {
     for (const Bar bar : {Bar::Zero, Bar::Left, Bar::Middle, Bar::Right}) {
@@ -44,7 +36,7 @@ class BetBoxAccessible : public QAccessibleWidget {
         switch (t) {
             case QAccessible::Name:
                 return QString::fromStdString(
-                    design::stakeReading(boxOf(object()), box()->text().toStdString()));
+                    design::stakeReading(column(), box()->text().toStdString()));
             case QAccessible::Value:
                 return box()->text();
             default:
@@ -82,6 +74,11 @@ class BetBoxAccessible : public QAccessibleWidget {
                action == QLatin1String(kTakeBackBetAction);
     }
     BetBox* box() const { return static_cast<BetBox*>(widget()); }
+    // The column the box stakes on, by its designed name.
+    Box column() const {
+        return design::betBoxOf(design::control(object()->objectName().toStdString()))
+            .value_or(Box::Right);
+    }
 };
 
 // A chart line: "Left column", described as "2 of 3 presses, 67%".

@@ -37,11 +37,6 @@ Qt::Alignment alignment(d::Align align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-// The bet boxes are the labels whose mouse releases reach a handler.
-bool isBetBox(const d::Control& c) {
-    return c.event == d::Event::MouseUp;
-}
-
 // Gives the widget its colours, unless it has them already: a spin recolours
 // all 37 cells, most of them to the colour they have.
 void setColours(QWidget* widget, Rgb text, Rgb background) {
@@ -59,7 +54,7 @@ void setColours(QWidget* widget, Rgb text, Rgb background) {
 }
 
 void describe(QWidget* widget, const d::Control& c) {
-    if (c.accessibleName != nullptr && !isBetBox(c)) widget->setAccessibleName(c.accessibleName);
+    if (c.accessibleName != nullptr && !d::betBoxOf(c)) widget->setAccessibleName(c.accessibleName);
     if (c.description != nullptr) widget->setAccessibleDescription(c.description);
 }
 
@@ -70,7 +65,7 @@ void describe(QWidget* widget, const d::Control& c) {
 QLabel* makeLabel(const d::Control& c, QWidget* parent) {
     QLabel* label = nullptr;
     const bool blackOnFace = c.fore == d::kBlack && !c.back;
-    if (isBetBox(c)) {
+    if (d::betBoxOf(c)) {
         label = new BetBox(c.text, parent);
     } else if (blackOnFace) {
         label = new BlackOnFaceLabel(c.text, parent);
@@ -84,7 +79,7 @@ QLabel* makeLabel(const d::Control& c, QWidget* parent) {
     label->setAutoFillBackground(true);
     if (c.autoSize && *c.text != '\0') label->adjustSize();
     if (c.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    if (isBetBox(c)) {
+    if (d::betBoxOf(c)) {
         // The focus frame shows only in keyboard mode, the one mode in which
         // a box takes the focus.
         static_cast<BetBox*>(label)->setEdgeColours(qColor(d::kBlack), qColor(d::kFocusYellow));

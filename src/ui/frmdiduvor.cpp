@@ -3,11 +3,11 @@
 // The main window's event wiring and handlers.
 #include "ui/frmdiduvor.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QUrl>
 
 #include "ui/Controls.h"
@@ -24,25 +24,30 @@ frmdiduvor::frmdiduvor(DesktopServices& services, QWidget* parent)
 
 frmdiduvor::~frmdiduvor() = default;
 
-// Each control event and menu item reaches its handler; no other event of
-// any control has one.
+// Each control event and menu item reaches the handler the design names
+// for it; no other event of any control has one.
 void frmdiduvor::connectEvents() {
-    const MainWindowControls& c = controls_;
-    connect(c.cmdspin, &QPushButton::clicked, this, &frmdiduvor::cmdspin_Click);
-    connect(c.cmdreset, &QPushButton::clicked, this, &frmdiduvor::cmdreset_Click);
-    connect(c.cmdtransfer, &QPushButton::clicked, this, &frmdiduvor::cmdtransfer_Click);
-    connect(c.cmddblup, &QPushButton::clicked, this, &frmdiduvor::cmddblup_Click);
-    connect(c.cmddbldown, &QPushButton::clicked, this, &frmdiduvor::cmddbldown_Click);
-    connect(c.betBox(Box::Left), &BetBox::mouseUp, this, &frmdiduvor::lblleft_MouseUp);
-    connect(c.betBox(Box::Middle), &BetBox::mouseUp, this, &frmdiduvor::lblmiddle_MouseUp);
-    connect(c.betBox(Box::Right), &BetBox::mouseUp, this, &frmdiduvor::lblright_MouseUp);
-
-    connect(c.exit, &QAction::triggered, this, &frmdiduvor::exit_Click);
-    connect(c.newgame, &QAction::triggered, this, &frmdiduvor::newgame_Click);
-    connect(c.help, &QAction::triggered, this, &frmdiduvor::help_Click);
-    connect(c.about, &QAction::triggered, this, &frmdiduvor::about_Click);
-    connect(c.mailme, &QAction::triggered, this, &frmdiduvor::mailme_Click);
-    connect(c.email, &QAction::triggered, this, &frmdiduvor::email_Click);
+    for (const design::Control& c : design::mainWindow().controls) {
+        const std::string handler = design::handlerName(c);
+        if (handler.empty()) continue;
+        auto* widget = findChild<QWidget*>(c.name);
+        if (auto* box = qobject_cast<BetBox*>(widget)) {
+            connect(box, &BetBox::mouseUp, this, [this, handler](int b, int s, float x, float y) {
+                handlers_.fire(handler, {b, s, x, y});
+            });
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, handler] { handlers_.fire(handler); });
+        }
+    }
+    for (const design::Menu& menu : design::mainWindow().menus) {
+        for (const design::MenuItem& item : menu.items) {
+            const std::string handler = design::handlerName(item);
+            if (handler.empty()) continue;
+            connect(findChild<QAction*>(item.name), &QAction::triggered, this,
+                    [this, handler] { handlers_.fire(handler); });
+        }
+    }
 }
 
 void frmdiduvor::setKeyboardMode(bool on) {
@@ -53,18 +58,9 @@ void frmdiduvor::setKeyboardMode(bool on) {
 
 // --- the window's own events -------------------------------------------------
 
-void frmdiduvor::Form_Load() {
-    table_.load();
-}
-
-// Unloads the About and help windows if they are loaded; the main window
-// then closes and, with no window left, the process ends.
-void frmdiduvor::Form_Unload() {
-    services_.unloadWindows();
-}
-
+// Closing the window by any means raises its Unload.
 void frmdiduvor::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+    handlers_.Form_Unload();
     event->accept();
 }
 
@@ -80,52 +76,22 @@ void frmdiduvor::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-// --- controls ----------------------------------------------------------------
+// --- what the handlers ask of the desktop ------------------------------------
 
-void frmdiduvor::cmdspin_Click() {
-    table_.spin();
+void frmdiduvor::Actions::showHelpWindow() {
+    window_.services_.showHelpWindow();
 }
-void frmdiduvor::cmdreset_Click() {
-    table_.newGame();
+void frmdiduvor::Actions::showAboutWindow() {
+    window_.services_.showAboutWindow();
 }
-void frmdiduvor::cmdtransfer_Click() {
-    table_.transfer();
+void frmdiduvor::Actions::openAddress(const char* address) {
+    window_.services_.openUrl(QUrl(QString::fromUtf8(address)));
 }
-void frmdiduvor::cmddblup_Click() {
-    table_.doubleIncrement();
+void frmdiduvor::Actions::unloadMainWindow() {
+    window_.close();
 }
-void frmdiduvor::cmddbldown_Click() {
-    table_.halveIncrement();
-}
-void frmdiduvor::lblleft_MouseUp(int button, int shift, float x, float y) {
-    table_.bet(Box::Left, static_cast<Amount>(button), static_cast<Amount>(shift), x, y);
-}
-void frmdiduvor::lblmiddle_MouseUp(int button, int shift, float x, float y) {
-    table_.bet(Box::Middle, static_cast<Amount>(button), static_cast<Amount>(shift), x, y);
-}
-void frmdiduvor::lblright_MouseUp(int button, int shift, float x, float y) {
-    table_.bet(Box::Right, static_cast<Amount>(button), static_cast<Amount>(shift), x, y);
-}
-
-// --- menus -------------------------------------------------------------------
-
-void frmdiduvor::exit_Click() {
-    close();
-}
-void frmdiduvor::newgame_Click() {
-    table_.newGameFromMenu();
-}
-void frmdiduvor::help_Click() {
-    services_.showHelpWindow();
-}
-void frmdiduvor::about_Click() {
-    services_.showAboutWindow();
-}
-void frmdiduvor::mailme_Click() {
-    services_.openUrl(QUrl(kMailAddress));
-}
-void frmdiduvor::email_Click() {
-    services_.openUrl(QUrl(kWebsite));
+void frmdiduvor::Actions::unloadOtherWindows() {
+    window_.services_.unloadWindows();
 }
 
 }  // namespace torvane::ui

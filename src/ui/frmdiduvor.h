@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include "design/MainWindow.h"
+#include "design/MainWindowHandlers.h"
 #include "game/Table.h"
 #include "ui/DesktopServices.h"
 #include "ui/MainWindowLayout.h"
@@ -13,9 +14,9 @@
 namespace torvane::ui {
 
 // The main window: the table of numbers, the bet boxes, the history, the
-// chart, the bank and increment, and the menus. Its handlers, named after
-// their control and event, pass each event to the game table or to the
-// desktop services.
+// chart, the bank and increment, and the menus. Each control's and menu
+// item's event reaches the shared main-window handler the design names for
+// it; what the handlers ask of the desktop goes to the desktop services.
 class frmdiduvor : public QMainWindow {
     Q_OBJECT
   public:
@@ -29,42 +30,40 @@ class frmdiduvor : public QMainWindow {
     bool keyboardMode() const { return keyboardMode_; }
     void setKeyboardMode(bool on);
 
+    // The main window's handlers, named after their control and event,
+    // which the controls and menu items reach.
+    design::MainWindowHandlers& handlers() { return handlers_; }
+
     // The window's own events.
-    void Form_Load();
-    void Form_Unload();
-
-    // Controls.
-    void cmdspin_Click();
-    void cmdreset_Click();
-    void cmdtransfer_Click();
-    void cmddblup_Click();
-    void cmddbldown_Click();
-    void lblleft_MouseUp(int button, int shift, float x, float y);
-    void lblmiddle_MouseUp(int button, int shift, float x, float y);
-    void lblright_MouseUp(int button, int shift, float x, float y);
-
-    // Menus.
-    void exit_Click();
-    void newgame_Click();
-    void help_Click();
-    void about_Click();
-    void mailme_Click();
-    void email_Click();
-
-    static constexpr const char* kMailAddress = design::kMailAddress;
-    static constexpr const char* kWebsite = design::kWebsite;
+    void Form_Load() { handlers_.Form_Load(); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // What the handlers ask of the desktop.
+    class Actions : public design::WindowActions {
+      public:
+        explicit Actions(frmdiduvor& window) : window_(window) {}
+        void showHelpWindow() override;
+        void showAboutWindow() override;
+        void openAddress(const char* address) override;
+        void unloadMainWindow() override;
+        void unloadOtherWindows() override;
+
+      private:
+        frmdiduvor& window_;
+    };
+
     void connectEvents();
 
     DesktopServices& services_;
     MainWindowControls controls_;
     WidgetTableView view_;
     Table table_;
+    Actions actions_{*this};
+    design::MainWindowHandlers handlers_{table_, actions_};
     bool keyboardMode_ = false;
 };
 

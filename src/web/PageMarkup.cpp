@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "web/PageMarkup.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -86,10 +85,6 @@ std::string attribute(const char* name, const std::string& value) {
     return std::string(" ") + name + "=\"" + escape(value) + "\"";
 }
 
-bool isBetBox(const d::Control& c) {
-    return c.event == d::Event::MouseUp;
-}
-
 // --- markup ------------------------------------------------------------------
 
 std::string labelClasses(const d::Control& c) {
@@ -120,19 +115,11 @@ std::string description(const d::Control& c) {
     return c.description != nullptr ? attribute("aria-description", c.description) : "";
 }
 
-Box boxOf(const d::Control& c) {
-    for (const Box box : {Box::Left, Box::Middle}) {
-        if (&c == &d::betBox(box)) return box;
-    }
-    return Box::Right;
-}
-
 // A bet box takes the keyboard focus and reads as its column and stake. For
 // a screen reader, which has no right click, two buttons beside it that no
 // one sees and Tab does not reach place and take back a bet as the left and
 // the right button do.
-std::string betBox(const d::Control& c) {
-    const Box box = boxOf(c);
+std::string betBox(const d::Control& c, Box box) {
     std::string html = "<div" + attribute("id", c.name) + attribute("class", labelClasses(c)) +
                        attribute("role", "button") + " tabindex=\"0\"" +
                        attribute("aria-label", d::stakeReading(box, c.text)) + eventAttribute(c) +
@@ -151,13 +138,11 @@ std::string betBox(const d::Control& c) {
 }
 
 std::string label(const d::Control& c) {
-    if (isBetBox(c)) return betBox(c);
+    if (const auto box = d::betBoxOf(c)) return betBox(c, *box);
     std::string a = attribute("id", c.name) + attribute("class", labelClasses(c));
-    const d::Control* firstCell = &d::numberCell(0);
-    if (&c >= firstCell && &c < firstCell + kNumberCount) {
-        const int number = static_cast<int>(&c - firstCell);
+    if (const auto number = d::numberOf(c)) {
         a += attribute("role", "listitem") +
-             attribute("aria-description", d::cellDescription(number, false));
+             attribute("aria-description", d::cellDescription(*number, false));
     }
     // A label whose caption another one explains reads with it ("WINNINGS
     // R75"), as what it is: the output of the game, not announced on its own.
@@ -286,23 +271,6 @@ std::string menuBar() {
     return html + "</div>\n";
 }
 
-// The controls in the order of their designed tab indices, from the one
-// that has the focus at start: the Tab key then runs through the ones that
-// take the focus in the designed order, and each label stands near what it
-// labels.
-std::vector<const d::Control*> documentOrder() {
-    std::vector<const d::Control*> order;
-    for (const d::Control& c : d::mainWindow().controls) order.push_back(&c);
-    std::stable_sort(order.begin(), order.end(), [](const d::Control* a, const d::Control* b) {
-        return a->tabIndex < b->tabIndex;
-    });
-    const auto first = std::find_if(order.begin(), order.end(), [](const d::Control* c) {
-        return c->name == std::string(d::mainWindow().firstFocus);
-    });
-    std::rotate(order.begin(), first, order.end());
-    return order;
-}
-
 std::string mainWindow() {
     const d::MainWindowDesign& design = d::mainWindow();
     std::string html = "<div" + attribute("id", design.window.name) +
@@ -310,11 +278,13 @@ std::string mainWindow() {
                        attribute("id", std::string(design.window.name) + "-caption") +
                        attribute("class", "caption") + ">" + escape(design.window.caption) +
                        "</span></div>\n" + menuBar() + "<div id=\"client\" class=\"client\">\n";
-    // The number cells, one after the other in that order, form a list.
-    const d::Control* firstCell = &d::numberCell(0);
+    // The controls stand in the document in tab order, so that the Tab key
+    // runs through the ones that take the focus in the designed order and
+    // each label stands near what it labels. The number cells, one after
+    // the other in that order, form a list.
     bool inList = false;
-    for (const d::Control* c : documentOrder()) {
-        const bool cell = c >= firstCell && c < firstCell + kNumberCount;
+    for (const d::Control* c : d::tabOrder()) {
+        const bool cell = d::numberOf(*c).has_value();
         if (cell && !inList) {
             html += "<div id=\"numbers\" class=\"numbers\" role=\"list\" aria-label=\"Numbers\">\n";
         }

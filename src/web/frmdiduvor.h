@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #pragma once
 
+#include "design/MainWindowHandlers.h"
 #include "game/Table.h"
 #include "web/BrowserServices.h"
 #include "web/PageTableView.h"
@@ -10,32 +11,20 @@
 
 namespace torvane::web {
 
-// The main window in the page. Its handlers, named after their control and
-// event, pass each event to the game table or to the help and About windows
-// and the browser. The page's script calls them, one at a time.
-class frmdiduvor {
+// The main window in the page. The page's script passes each event to the
+// shared main-window handler named for it, one at a time; what those ask of
+// the browser (the help and About windows, links, the end of the game, the
+// spin's announcement) is done here.
+class frmdiduvor : public design::WindowActions {
   public:
-    // The window's own events.
-    void Form_Load();
-    void Form_Unload();
+    design::MainWindowHandlers& handlers() { return handlers_; }
 
-    // Controls.
-    void cmdspin_Click();
-    void cmdreset_Click();
-    void cmdtransfer_Click();
-    void cmddblup_Click();
-    void cmddbldown_Click();
-    void lblleft_MouseUp(int button, int shift, float x, float y);
-    void lblmiddle_MouseUp(int button, int shift, float x, float y);
-    void lblright_MouseUp(int button, int shift, float x, float y);
-
-    // Menus.
-    void exit_Click();
-    void newgame_Click();
-    void help_Click();
-    void about_Click();
-    void mailme_Click();
-    void email_Click();
+    void showHelpWindow() override;
+    void showAboutWindow() override;
+    void openAddress(const char* address) override;
+    void unloadMainWindow() override;
+    void unloadOtherWindows() override;
+    void afterSpin() override;
 
   private:
     frmhelp help_;
@@ -43,6 +32,7 @@ class frmdiduvor {
     BrowserServices services_{about_};
     PageTableView view_;
     Table table_{view_, services_};
+    design::MainWindowHandlers handlers_{table_, *this};
 };
 
 }  // namespace torvane::web

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
-// The module's entry points: one per handler of the main window, which the
-// page's script calls by the handler's name (page.js, call()), never while
-// an earlier one is suspended in a modal window.
+// The module's entry point: the page's script passes every event of the
+// main window here by its handler's name (page.js, call()), never while an
+// earlier one is suspended in a modal window.
 #include <emscripten.h>
 
 #include "web/frmdiduvor.h"
@@ -16,31 +16,9 @@ torvane::web::frmdiduvor& window() {
 
 }  // namespace
 
-// Each entry point passes its event, with the event's own arguments, to the
-// main window's handler of the same name.
-#define TORVANE_EVENT(handler)            \
-    EMSCRIPTEN_KEEPALIVE void handler() { \
-        window().handler();               \
-    }
-#define TORVANE_MOUSE_EVENT(handler)                                             \
-    EMSCRIPTEN_KEEPALIVE void handler(int button, int shift, float x, float y) { \
-        window().handler(button, shift, x, y);                                   \
-    }
-
-extern "C" {
-TORVANE_EVENT(Form_Load)
-TORVANE_EVENT(cmdspin_Click)
-TORVANE_EVENT(cmdreset_Click)
-TORVANE_EVENT(cmdtransfer_Click)
-TORVANE_EVENT(cmddblup_Click)
-TORVANE_EVENT(cmddbldown_Click)
-TORVANE_MOUSE_EVENT(lblleft_MouseUp)
-TORVANE_MOUSE_EVENT(lblmiddle_MouseUp)
-TORVANE_MOUSE_EVENT(lblright_MouseUp)
-TORVANE_EVENT(exit_Click)
-TORVANE_EVENT(newgame_Click)
-TORVANE_EVENT(help_Click)
-TORVANE_EVENT(about_Click)
-TORVANE_EVENT(mailme_Click)
-TORVANE_EVENT(email_Click)
+// The handler named, with the MouseUp's arguments where it takes them; a
+// name that has no handler does nothing.
+extern "C" EMSCRIPTEN_KEEPALIVE void fire(const char* handler, int button, int shift, float x,
+                                          float y) {
+    window().handlers().fire(handler, {button, shift, x, y});
 }

@@ -18,7 +18,9 @@ function call(handler, ...args) {
   busy = true;
   let suspended = false;
   try {
-    const done = Module.ccall(handler, null, args.map(() => 'number'), args, {async: true});
+    const [button = 0, shift = 0, x = 0, y = 0] = args;
+    const done = Module.ccall('fire', null, ['string', 'number', 'number', 'number', 'number'],
+                              [handler, button, shift, x, y], {async: true});
     suspended = Boolean(Asyncify.currData);
     if (suspended) {
       return done.catch((error) => console.error(error)).finally(() => { busy = false; });

@@ -73,7 +73,7 @@ const OpenState kStates[] = {
     {"FailureMessageOpen",
      [](ui::frmdiduvor& w) {
          w.findChild<QLineEdit*>("txtbank")->setText("lots");
-         w.lblleft_MouseUp(1, 0, 0, 0);
+         w.handlers().lblleft_MouseUp({1});
      },
      "QMessageBox"},
 };
