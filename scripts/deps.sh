@@ -4,14 +4,19 @@
 # Installs the Debian packages that are missing for a purpose:
 #   deps.sh play   what building and running the game needs (packages/play.txt)
 #   deps.sh web    what building it for the browser needs (packages/web.txt)
-#   deps.sh test   both, and what the tests and checks need (packages/test.txt)
+#   deps.sh windows what cross-building it for Windows and running it under
+#                  wine needs (packages/windows.txt)
+#   deps.sh test   all of these, and what the tests and checks need
+#                  (packages/test.txt)
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 case "${1:-}" in
   play) lists=("$here/packages/play.txt") ;;
   web) lists=("$here/packages/web.txt") ;;
-  test) lists=("$here/packages/play.txt" "$here/packages/web.txt" "$here/packages/test.txt") ;;
-  *) echo "usage: deps.sh play|web|test" >&2; exit 2 ;;
+  windows) lists=("$here/packages/windows.txt") ;;
+  test) lists=("$here/packages/play.txt" "$here/packages/web.txt" "$here/packages/windows.txt"
+               "$here/packages/test.txt") ;;
+  *) echo "usage: deps.sh play|web|windows|test" >&2; exit 2 ;;
 esac
 mapfile -t wanted < <(cat "${lists[@]}" | grep -v -E '^\s*(#|$)' | sort -u)
 # A package counts as there when an installed one provides it (a Node.js

@@ -8,9 +8,36 @@
 #                                     build/web/site and serves it on
 #                                     http://127.0.0.1:N/ (8000 unless told)
 #   scripts/play.sh --web --build-only   builds the site without serving it
+#   scripts/play.sh --windows [--build-only] [ARGUMENTS...]
+#                                     the Windows game, cross-built in
+#                                     build/windows and run under wine on
+#                                     this desktop (your own wine prefix);
+#                                     --build-only stops after building
+#                                     build/windows/src/windows/torvane.exe
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
+
+if [ "${1:-}" = "--windows" ]; then
+  shift
+  run=1
+  if [ "${1:-}" = "--build-only" ]; then
+    run=0
+    shift
+  fi
+  scripts/deps.sh windows
+  scripts/build-windows.sh -DBUILD_TESTING=OFF
+  game=build/windows/src/windows/torvane.exe
+  [ "$run" = 1 ] || { echo "The Windows game is $game"; exit 0; }
+  if [ -z "${DISPLAY:-}" ]; then
+    echo "play.sh --windows: DISPLAY is not set: wine shows the game on an X display" \
+      "(a desktop session, or XWayland); --build-only only builds it" >&2
+    exit 1
+  fi
+  # Quiet, and no offer to install Mono or Gecko, which the game does not use.
+  export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+  exec wine "$game" "$@"
+fi
 
 if [ "${1:-}" != "--web" ]; then
   scripts/deps.sh play

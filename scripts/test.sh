@@ -8,7 +8,10 @@
 #      AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer;
 #   3. build/fuzz: the fuzz targets (clang, libFuzzer), each run briefly;
 #   4. build/web: the browser build (emscripten): the logic tests as
-#      WebAssembly under Node.js, and the site in Chromium.
+#      WebAssembly under Node.js, and the site in Chromium;
+#   5. build/windows: the Windows build (mingw-w64): torvane.exe's imports
+#      and resources, and the logic and window tests under wine on a
+#      private Xvfb display.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -37,3 +40,9 @@ TORVANE_FUZZ_SKIP_DEPS=1 TORVANE_FUZZ_CORPUS=$here/build/fuzz-ci scripts/fuzz.sh
 # the built site in headless Chromium (label web).
 scripts/build-web.sh -DTORVANE_WERROR=ON -DBUILD_TESTING=ON
 ctest --test-dir build/web --output-on-failure -j "$jobs"
+
+# The Windows build, cross-compiled: the logic tests and the windows under
+# wine, in the build tree's own wine prefix, on an Xvfb display of its own
+# (label windows).
+scripts/build-windows.sh -DTORVANE_WERROR=ON -DBUILD_TESTING=ON
+ctest --test-dir build/windows --output-on-failure -j "$jobs"

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+#include "windows/CommandLine.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "game/Message.h"
+#include "game/Table.h"
+#include "windows/Text.h"
+
+namespace torvane::win {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: torvane [options]\n"
+    "Torvane: roulette column bets.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Show this help and exit.\n"
+    "  -v, --version  Show the version and exit.\n";
+
+constexpr const char* kLicenceNotice =
+    "Copyright (C) 2025-2026 Torvane Tables\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
+}  // namespace
+
+WindowsCommand parseWindowsCommand(const std::vector<std::wstring>& arguments) {
+    WindowsCommand command;
+    for (const std::wstring& argument : arguments) {
+        if (argument == L"-h" || argument == L"--help" || argument == L"/?") {
+            if (command.action == WindowsCommand::Action::Play) {
+                command.action = WindowsCommand::Action::Help;
+                command.text = kUsage;
+            }
+        } else if (argument == L"-v" || argument == L"--version") {
+            if (command.action == WindowsCommand::Action::Play) {
+                command.action = WindowsCommand::Action::Version;
+                command.text = "torvane " + Table::versionText() + "\n" + kLicenceNotice;
+            }
+        } else {
+            const bool option = !argument.empty() && argument.front() == L'-';
+            command.action = WindowsCommand::Action::Error;
+            command.text = std::string("torvane: ") +
+                           (option ? "unknown option '" : "unexpected argument '") +
+                           utf8(argument) + "'\nTry 'torvane --help' for more.";
+            return command;
+        }
+    }
+    return command;
+}
+
+std::vector<std::wstring> processArguments() {
+    int count = 0;
+    LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> arguments;
+    for (int i = 1; list != nullptr && i < count; ++i) arguments.emplace_back(list[i]);
+    LocalFree(list);
+    return arguments;
+}
+
+// A game started from a console writes there, as a console program would;
+// one started from the desktop has none and shows a box.
+void report(const std::string& text, bool error) {
+    if (AttachConsole(ATTACH_PARENT_PROCESS) != FALSE) {
+        HANDLE out = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+        const std::string line = text.back() == '\n' ? text : text + "\n";
+        DWORD written = 0;
+        if (GetFileType(out) == FILE_TYPE_CHAR) {
+            const std::wstring wideLine = wide(line);
+            WriteConsoleW(out, wideLine.c_str(), static_cast<DWORD>(wideLine.size()), &written,
+                          nullptr);
+        } else {
+            WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        }
+        FreeConsole();
+        return;
+    }
+    MessageBoxW(nullptr, wide(text).c_str(), wide(kAppTitle).c_str(),
+                MB_OK | (error ? MB_ICONHAND : 0));
+}
+
+}  // namespace torvane::win

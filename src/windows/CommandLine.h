@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace torvane::win {
+
+// What the command line asks for: the Linux game's options, as far as they
+// mean something on Windows.
+struct WindowsCommand {
+    enum class Action { Play, Help, Version, Error };
+    Action action = Action::Play;
+    std::string text;  // what --help, --version or an error says
+};
+
+// Reads the arguments after the program's name.
+WindowsCommand parseWindowsCommand(const std::vector<std::wstring>& arguments);
+
+// The arguments of this process (CommandLineToArgvW), without its name.
+std::vector<std::wstring> processArguments();
+
+// Prints `text` to the console that started the game, or shows it in a
+// box where there is none; a critical box for an error.
+void report(const std::string& text, bool error);
+
+}  // namespace torvane::win

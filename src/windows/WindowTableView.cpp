@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+#include "windows/WindowTableView.h"
+
+#include "design/MainWindow.h"
+#include "windows/Text.h"
+
+namespace torvane::win {
+
+void WindowTableView::setCaption(const std::string& title) {
+    setWindowText(window_, title);
+}
+
+std::string WindowTableView::bankText() const {
+    return windowText(control("txtbank"));
+}
+void WindowTableView::setBankText(const std::string& text) {
+    setWindowText(control("txtbank"), text);
+}
+std::string WindowTableView::betsText() const {
+    return windowText(control("txtbets"));
+}
+void WindowTableView::setBetsText(const std::string& text) {
+    setWindowText(control("txtbets"), text);
+}
+
+std::string WindowTableView::stakeCaption(Box box) const {
+    return windowText(control(design::betBox(box).name));
+}
+void WindowTableView::setStakeCaption(Box box, const std::string& caption) {
+    children_->setText(control(design::betBox(box).name), caption);
+}
+void WindowTableView::setWinCaption(const std::string& caption) {
+    children_->setText(control("lblwin"), caption);
+}
+
+void WindowTableView::setCellColour(int number, Rgb colour) {
+    children_->setBack(design::numberCell(number).name, colour);
+}
+
+int WindowTableView::historyCount() const {
+    return static_cast<int>(SendMessageW(history(), LB_GETCOUNT, 0, 0));
+}
+void WindowTableView::addHistory(const std::string& line) {
+    const std::wstring text = wide(line);
+    SendMessageW(history(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+void WindowTableView::removeHistory(int index) {
+    SendMessageW(history(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+void WindowTableView::clearHistory() {
+    SendMessageW(history(), LB_RESETCONTENT, 0, 0);
+}
+
+void WindowTableView::setBarTop(Bar bar, float y2, BarShare share) {
+    chart_->setBarTop(bar, y2, share);
+}
+
+}  // namespace torvane::win

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+// A second program beside the running game, as a tester at another
+// window would be: it finds the game's windows, reads their texts and
+// presses their buttons and menu items, and prints what it saw.
+//   torvane_probe title            waits for the main window; prints its title
+//   torvane_probe menu ITEM        chooses the menu item ITEM (about, email, ...)
+//   torvane_probe about            waits for About; prints its version line, types x
+//   torvane_probe box [keep]       waits for a message box; prints its title and
+//                                  prompt, and presses OK unless told to keep it
+//   torvane_probe bank TEXT        types TEXT into the bank
+//   torvane_probe press CONTROL    presses a button (cmdspin, ...)
+//   torvane_probe close            the close box: WM_CLOSE, as a window manager sends
+// Exits 1 when what it waits for does not come within 20 seconds.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "design/MainWindow.h"
+#include "windows/Text.h"
+#include "windows/frmdiduvor.h"
+
+namespace {
+
+using torvane::win::utf8;
+using torvane::win::wide;
+using torvane::win::windowText;
+
+HWND waitFor(const wchar_t* className) {
+    for (int i = 0; i < 400; ++i) {
+        if (HWND found = FindWindowW(className, nullptr)) {
+            if (IsWindowVisible(found) != FALSE) return found;
+        }
+        Sleep(50);
+    }
+    std::fprintf(stderr, "torvane_probe: no window of class %s\n", utf8(className).c_str());
+    std::exit(1);
+}
+
+// The main window's child of that design name: children are made in tab
+// order, each with its designed text, and with the id 100 + its place in
+// the design.
+HWND child(HWND main, const std::string& name) {
+    const auto& controls = torvane::design::mainWindow().controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (name == controls[i].name) return GetDlgItem(main, 100 + static_cast<int>(i));
+    }
+    return nullptr;
+}
+
+int menuId(const std::string& name) {
+    for (const auto& menu : torvane::design::mainWindow().menus) {
+        for (const auto& item : menu.items) {
+            if (name == item.name) return torvane::win::frmdiduvor::menuId(item);
+        }
+    }
+    return 0;
+}
+
+void print(const std::string& text) {
+    std::printf("%s\n", text.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    const std::string command = argv[1];
+    const std::string argument = argc > 2 ? argv[2] : "";
+    HWND main = waitFor(L"Torvane");
+    if (command == "title") {
+        print(windowText(main));
+    } else if (command == "menu") {
+        const int id = menuId(argument);
+        if (id == 0) return 2;
+        PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    } else if (command == "about") {
+        HWND about = waitFor(L"TorvaneAbout");
+        for (HWND c = GetWindow(about, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+            const std::string text = windowText(c);
+            if (text.rfind("Version", 0) == 0) print(text);
+        }
+        PostMessageW(about, WM_CHAR, L'x', 0);
+    } else if (command == "box") {
+        HWND box = waitFor(L"#32770");
+        print(windowText(box));
+        print(windowText(GetDlgItem(box, 0xFFFF)));
+        if (argument != "keep") PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    } else if (command == "bank") {
+        SendMessageW(child(main, "txtbank"), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(wide(argument).c_str()));
+    } else if (command == "press") {
+        PostMessageW(child(main, argument), BM_CLICK, 0, 0);
+    } else if (command == "close") {
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    } else {
+        return 2;
+    }
+    return 0;
+}
