@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "WindowDriver.h"
+#include "GameFixture.h"
 #include "design/AboutWindow.h"
 #include "design/HelpWindow.h"
 #include "design/MainWindow.h"
@@ -16,47 +16,6 @@
 
 namespace torvane::win::testing {
 namespace {
-
-namespace d = torvane::design;
-
-struct Game : ::testing::Test {
-    ScriptedServices services;
-    std::unique_ptr<frmdiduvor> window;
-
-    void SetUp() override {
-        window = std::make_unique<frmdiduvor>(services);
-        window->start();
-        setDialogWindow(window->window());
-        SetForegroundWindow(window->window());
-        pump();
-    }
-    void TearDown() override {
-        setDialogWindow(nullptr);
-        window.reset();
-        pump();
-    }
-
-    HWND control(const char* name) const { return window->children().window(name); }
-    std::string text(const char* name) const { return windowText(control(name)); }
-    HWND box(Box b) const { return control(d::betBox(b).name); }
-    int historyCount() const {
-        return static_cast<int>(SendMessageW(control("lsthistory"), LB_GETCOUNT, 0, 0));
-    }
-    void menu(const char* item) {
-        for (const d::Menu& m : d::mainWindow().menus) {
-            for (const d::MenuItem& i : m.items) {
-                if (std::string(i.name) == item) {
-                    // What the menu sends when the item is chosen.
-                    PostMessageW(window->window(), WM_COMMAND, frmdiduvor::menuId(i), 0);
-                }
-            }
-        }
-    }
-    // Runs `trigger`, closing each modal window as a player would.
-    std::vector<SeenModal> closingEach(const std::function<void()>& trigger) {
-        return whileModal(trigger, closeLikeAPlayer, control("txtbank"));
-    }
-};
 
 TEST_F(Game, AWholeGameWithRealInput) {
     EXPECT_EQ(windowText(window->window()), "   Diduvor 3/1 V1.0.18");
