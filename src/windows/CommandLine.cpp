@@ -64,9 +64,13 @@ std::vector<std::wstring> processArguments() {
 }
 
 // A game started from a console writes there, as a console program would;
-// one started from the desktop has none and shows a box.
+// one started from the desktop has none and shows a box. AttachConsole
+// fails with ERROR_ACCESS_DENIED when the process already has a console:
+// wine gives a GUI program the console of the terminal or of the console
+// program that started it, and the text then goes there just the same.
 void report(const std::string& text, bool error) {
-    if (AttachConsole(ATTACH_PARENT_PROCESS) != FALSE) {
+    const bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != FALSE;
+    if (attached || GetLastError() == ERROR_ACCESS_DENIED) {
         HANDLE out = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
         const std::string line = text.back() == '\n' ? text : text + "\n";
         DWORD written = 0;
@@ -77,7 +81,7 @@ void report(const std::string& text, bool error) {
         } else {
             WriteFile(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
         }
-        FreeConsole();
+        if (attached) FreeConsole();
         return;
     }
     MessageBoxW(nullptr, wide(text).c_str(), wide(kAppTitle).c_str(),

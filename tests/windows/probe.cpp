@@ -5,9 +5,14 @@
 // presses their buttons and menu items, and prints what it saw.
 //   torvane_probe title            waits for the main window; prints its title
 //   torvane_probe menu ITEM        chooses the menu item ITEM (about, email, ...)
-//   torvane_probe about            waits for About; prints its version line, types x
+//   torvane_probe about [keep]     waits for About; prints its version line, and
+//                                  types x (which closes it) unless told to keep it
+//   torvane_probe help             waits for the help window; prints its title
 //   torvane_probe box [keep]       waits for a message box; prints its title and
 //                                  prompt, and presses OK unless told to keep it
+//   torvane_probe gone CLASS       waits until no window of the class CLASS shows
+//                                  (box and gone need no main window: the command
+//                                  line's boxes come without one)
 //   torvane_probe bank TEXT        types TEXT into the bank
 //   torvane_probe press CONTROL    presses a button (cmdspin, ...)
 //   torvane_probe close            the close box: WM_CLOSE, as a window manager sends
@@ -27,14 +32,29 @@ using torvane::win::utf8;
 using torvane::win::wide;
 using torvane::win::windowText;
 
+constexpr int kTries = 400;  // of 50 ms: 20 seconds
+
+HWND shown(const wchar_t* className) {
+    HWND found = FindWindowW(className, nullptr);
+    return found != nullptr && IsWindowVisible(found) != FALSE ? found : nullptr;
+}
+
 HWND waitFor(const wchar_t* className) {
-    for (int i = 0; i < 400; ++i) {
-        if (HWND found = FindWindowW(className, nullptr)) {
-            if (IsWindowVisible(found) != FALSE) return found;
-        }
+    for (int i = 0; i < kTries; ++i) {
+        if (HWND found = shown(className)) return found;
         Sleep(50);
     }
     std::fprintf(stderr, "torvane_probe: no window of class %s\n", utf8(className).c_str());
+    std::exit(1);
+}
+
+void waitUntilGone(const wchar_t* className) {
+    for (int i = 0; i < kTries; ++i) {
+        if (shown(className) == nullptr) return;
+        Sleep(50);
+    }
+    std::fprintf(stderr, "torvane_probe: a window of class %s still shows\n",
+                 utf8(className).c_str());
     std::exit(1);
 }
 
@@ -69,6 +89,17 @@ int main(int argc, char** argv) {
     if (argc < 2) return 2;
     const std::string command = argv[1];
     const std::string argument = argc > 2 ? argv[2] : "";
+    if (command == "box") {
+        HWND box = waitFor(L"#32770");
+        print(windowText(box));
+        print(windowText(GetDlgItem(box, 0xFFFF)));
+        if (argument != "keep") PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (command == "gone") {
+        waitUntilGone(wide(argument).c_str());
+        return 0;
+    }
     HWND main = waitFor(L"Torvane");
     if (command == "title") {
         print(windowText(main));
@@ -82,12 +113,9 @@ int main(int argc, char** argv) {
             const std::string text = windowText(c);
             if (text.rfind("Version", 0) == 0) print(text);
         }
-        PostMessageW(about, WM_CHAR, L'x', 0);
-    } else if (command == "box") {
-        HWND box = waitFor(L"#32770");
-        print(windowText(box));
-        print(windowText(GetDlgItem(box, 0xFFFF)));
-        if (argument != "keep") PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        if (argument != "keep") PostMessageW(about, WM_CHAR, L'x', 0);
+    } else if (command == "help") {
+        print(windowText(waitFor(L"TorvaneHelp")));
     } else if (command == "bank") {
         SendMessageW(child(main, "txtbank"), WM_SETTEXT, 0,
                      reinterpret_cast<LPARAM>(wide(argument).c_str()));

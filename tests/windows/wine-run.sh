@@ -14,6 +14,13 @@
 #                                an interrupted run left running is stopped)
 #   wine-run.sh --display TREE   starts the private Xvfb, unless it runs
 #   wine-run.sh --stop TREE      stops wine in the prefix, then that Xvfb
+#   wine-run.sh --run-in TREE COMMAND [ARGUMENTS...]
+#                                runs COMMAND (wine, or one of wine's own tools
+#                                such as wineboot --end-session) in the prefix
+#                                and on the display, in this process and with
+#                                its output as given: the program that starts a
+#                                wine session hands that output on to wine's
+#                                services, so give it files, not CTest's pipes
 # Everything lives in TREE/wine: prefix/ (the wine prefix), prefix.ready
 # (written once wineboot has finished it), display and xvfb.pid (the
 # running Xvfb's display name and process id), and the logs.
@@ -132,8 +139,16 @@ case "${1:-}" in
     use_tree "${2:?--stop needs the build tree}"
     stop
     ;;
+  --run-in)
+    use_tree "${2:?--run-in needs the build tree}"
+    [ $# -ge 3 ] || die "--run-in needs a command"
+    shift 2
+    make_prefix
+    exec "$@"
+    ;;
   "" | -*)
-    die "usage: wine-run.sh PROGRAM.exe [ARGUMENTS...] | --prefix|--display|--stop TREE"
+    die "usage: wine-run.sh PROGRAM.exe [ARGUMENTS...] | --prefix|--display|--stop TREE" \
+      "| --run-in TREE COMMAND..."
     ;;
   *)
     program=$1
