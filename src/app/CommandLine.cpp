@@ -9,16 +9,6 @@
 #include "game/Table.h"
 
 namespace torvane {
-namespace {
-
-// The last lines of --version: who holds the copyright, and the licence.
-constexpr const char* kLicenceNotice =
-    "Copyright (C) 2025-2026 Torvane Tables\n"
-    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
-    "This is free software: you are free to change and redistribute it.\n"
-    "There is NO WARRANTY, to the extent permitted by law.\n";
-
-}  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;

@@ -21,12 +21,6 @@ constexpr const char* kUsage =
     "  -h, --help     Show this help and exit.\n"
     "  -v, --version  Show the version and exit.\n";
 
-constexpr const char* kLicenceNotice =
-    "Copyright (C) 2025-2026 Torvane Tables\n"
-    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
-    "This is free software: you are free to change and redistribute it.\n"
-    "There is NO WARRANTY, to the extent permitted by law.\n";
-
 }  // namespace
 
 WindowsCommand parseWindowsCommand(const std::vector<std::wstring>& arguments) {

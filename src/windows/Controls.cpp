@@ -199,4 +199,10 @@ HBRUSH ChildWindows::colour(HWND window, HDC dc) const {
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
+LRESULT colourReply(const ChildWindows* children, WPARAM wParam, LPARAM lParam) {
+    if (children == nullptr) return 0;
+    return reinterpret_cast<LRESULT>(
+        children->colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+}
+
 }  // namespace torvane::win

@@ -61,6 +61,10 @@ class ChildWindows {
     std::vector<Child> children_;
 };
 
+// The answer to a WM_CTLCOLOR* message (wParam the DC, lParam the child)
+// for one of `children`: its brush, or 0 for the platform's default.
+LRESULT colourReply(const ChildWindows* children, WPARAM wParam, LPARAM lParam);
+
 // An icon resource at the size that suits `pixels`, freed by the caller.
 HICON loadIcon(int resource, int pixels);
 

@@ -119,12 +119,7 @@ LRESULT frmabout::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         }
         case WM_CTLCOLORSTATIC:
-            if (children_) {
-                if (HBRUSH brush = children_->colour(reinterpret_cast<HWND>(lParam),
-                                                     reinterpret_cast<HDC>(wParam))) {
-                    return reinterpret_cast<LRESULT>(brush);
-                }
-            }
+            if (const LRESULT brush = colourReply(children_.get(), wParam, lParam)) return brush;
             break;
         case WM_CLOSE:
             unload();

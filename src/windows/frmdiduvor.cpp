@@ -202,12 +202,7 @@ LRESULT frmdiduvor::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLOREDIT:
-            if (children_) {
-                if (HBRUSH brush = children_->colour(reinterpret_cast<HWND>(lParam),
-                                                     reinterpret_cast<HDC>(wParam))) {
-                    return reinterpret_cast<LRESULT>(brush);
-                }
-            }
+            if (const LRESULT brush = colourReply(children_.get(), wParam, lParam)) return brush;
             break;
         case WM_ACTIVATE:
             // The focus goes back where it was, after a message box too.

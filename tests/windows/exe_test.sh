@@ -254,16 +254,22 @@ finish_or_close_box() {
   fi
 }
 
+# What the game must answer to option $1: its exit status (want), and the
+# first and last lines of what it says (first, last).
+expectations_for() {
+  case $1 in
+    --version) want=0 first=$version_line last=$licence_line ;;
+    --help) want=0 first=$usage_line last="  -v, --version  Show the version and exit." ;;
+    --bogus) want=2 first=$error_line last="Try 'torvane --help' for more." ;;
+  esac
+}
+
 command_line() {
   # From the desktop (CTest's pipes: no console), each answer comes in a
   # box with the game's name on it, and the game then ends.
   local option want first last
   for option in --version --help --bogus; do
-    case $option in
-      --version) want=0 first=$version_line last=$licence_line ;;
-      --help) want=0 first=$usage_line last="  -v, --version  Show the version and exit." ;;
-      --bogus) want=2 first=$error_line last="Try 'torvane --help' for more." ;;
-    esac
+    expectations_for "$option"
     start_game "$option"
     probe box >"$work/box"
     expect_line "box of $option: title" "$work/box" "Torvane"
@@ -278,11 +284,7 @@ command_line() {
   # pipes for its output), the answer goes to standard output, an error to
   # standard error.
   for option in --version --help --bogus; do
-    case $option in
-      --version) want=0 first=$version_line last=$licence_line ;;
-      --help) want=0 first=$usage_line last="  -v, --version  Show the version and exit." ;;
-      --bogus) want=2 first=$error_line last="Try 'torvane --help' for more." ;;
-    esac
+    expectations_for "$option"
     # shellcheck disable=SC2016 # the inner shell expands its arguments
     start sh -c 'cd "$1" && exec wine cmd /c "$2" "$3"' sh "$(dirname "$exe")" \
       "$(basename "$exe")" "$option"
