@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "windows/frmdiduvor.h"
 
+#include <commctrl.h>
+
 #include "design/MainWindow.h"
 #include "windows/BetBox.h"
 #include "windows/Modal.h"
@@ -60,6 +62,10 @@ frmdiduvor::frmdiduvor(WindowsServices& services)
       table_(view_, services),
       bigIcon_(loadIcon(TORVANE_IDI_APP, GetSystemMetrics(SM_CXICON))),
       smallIcon_(loadIcon(TORVANE_IDI_APP, GetSystemMetrics(SM_CXSMICON))) {
+    // The manifest asks for Common Controls 6, whose BUTTON, EDIT, LISTBOX
+    // and STATIC classes are registered here, before the first control.
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     registerWindowClass(kClassName, &windowProcedure<frmdiduvor>, GetSysColorBrush(COLOR_BTNFACE),
                         bigIcon_, smallIcon_);
     const d::Window& w = d::mainWindow().window;

@@ -4,8 +4,6 @@
 // load handler, shows it and handles messages until it is unloaded.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "windows/CommandLine.h"
 #include "windows/WindowsServices.h"
 #include "windows/frmdiduvor.h"
@@ -34,8 +32,6 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
             break;
     }
 
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     torvane::win::WindowsServices services;
     torvane::win::frmdiduvor window(services);
     window.start(showCommand);

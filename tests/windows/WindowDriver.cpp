@@ -106,11 +106,15 @@ void setDialogWindow(HWND window) {
 }
 
 void pump() {
+    // Timers do not count as activity: a Common Controls 6 button tracks
+    // the pointer over it with a timer that fires every few milliseconds
+    // for as long as the pointer rests there.
+    constexpr UINT kSystemTimer = 0x0118;  // WM_SYSTIMER: caret and mouse tracking
     for (int idle = 0; idle < 3; ++idle) {
         MSG msg;
         bool any = false;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE) {
-            any = true;
+            if (msg.message != WM_TIMER && msg.message != kSystemTimer) any = true;
             if (dialogWindow != nullptr && IsDialogMessageW(dialogWindow, &msg) != FALSE) continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);

@@ -24,6 +24,9 @@
 # Everything lives in TREE/wine: prefix/ (the wine prefix), prefix.ready
 # (written once wineboot has finished it), display and xvfb.pid (the
 # running Xvfb's display name and process id), and the logs.
+# With TORVANE_WINE_DPI=N set, every form uses a second prefix of the tree,
+# TREE/wine/dpiN, whose screen has N dots per inch (LogPixels), on the same
+# private display.
 set -u
 
 die() {
@@ -34,12 +37,18 @@ die() {
 # Sets up the environment for wine in tree $1.
 use_tree() {
   state=$(cd "$1" && pwd)/wine || die "no build tree $1"
+  display_state=$state
+  dpi=${TORVANE_WINE_DPI:-}
+  if [ -n "$dpi" ]; then
+    [[ $dpi =~ ^[1-9][0-9]*$ ]] || die "TORVANE_WINE_DPI must be a number of dots per inch"
+    state=$state/dpi$dpi
+  fi
   mkdir -p "$state" || die "cannot make $state"
   export WINEPREFIX=$state/prefix
   export WINEARCH=win64
   # Quiet, and no offer to download and install Mono or Gecko (the
   # programs need neither .NET nor an HTML engine).
-  export WINEDEBUG=-all
+  export WINEDEBUG=${TORVANE_WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml="
   # The private display when it runs, none otherwise (the programs then
   # still run, as long as they open no window: listing the tests is fine).
@@ -53,9 +62,9 @@ use_tree() {
 # Prints the private display's name if that Xvfb is still running.
 running_display() {
   local pid
-  pid=$(cat "$state/xvfb.pid" 2>/dev/null) || return 1
+  pid=$(cat "$display_state/xvfb.pid" 2>/dev/null) || return 1
   [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ] || return 1
-  cat "$state/display" 2>/dev/null
+  cat "$display_state/display" 2>/dev/null
 }
 
 # Makes the prefix once. A first prefix takes wineboot some ten seconds;
@@ -70,6 +79,20 @@ make_prefix() {
     rm -rf "$WINEPREFIX"
     echo "wine-run.sh: making the wine prefix $WINEPREFIX" >&2
     wineboot --init >"$state/wineboot.log" 2>&1 || exit 1
+    # Xvfb runs no window manager, so wine is told to manage the windows
+    # itself: a managed window waits up to two seconds for a manager to
+    # confirm each hide (every message box closed, every modal window).
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+      >>"$state/wineboot.log" 2>&1 || exit 1
+    if [ -n "$dpi" ]; then
+      # What the Display settings' scale sets on Windows, for the user and
+      # for the machine's default.
+      for key in 'HKCU\Control Panel\Desktop' \
+        'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+        wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >>"$state/wineboot.log" 2>&1 ||
+          exit 1
+      done
+    fi
     wineserver -w || exit 1
     touch "$state/prefix.ready"
   ) 9>"$state/prefix.lock" || die "could not make the wine prefix (see $state/wineboot.log)"
@@ -107,7 +130,10 @@ start_display() {
 
 stop() {
   wineserver -k 2>/dev/null
-  local pid
+  local pid other
+  for other in "$state"/dpi*/prefix; do
+    [ -d "$other" ] && WINEPREFIX=$other wineserver -k 2>/dev/null
+  done
   if pid=$(cat "$state/xvfb.pid" 2>/dev/null) &&
     [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ]; then
     kill "$pid"
@@ -132,10 +158,12 @@ case "${1:-}" in
     echo "wine prefix ready: $WINEPREFIX"
     ;;
   --display)
+    unset TORVANE_WINE_DPI  # the one display of the tree, for every prefix
     use_tree "${2:?--display needs the build tree}"
     start_display
     ;;
   --stop)
+    unset TORVANE_WINE_DPI  # stops every prefix of the tree, then the display
     use_tree "${2:?--stop needs the build tree}"
     stop
     ;;
