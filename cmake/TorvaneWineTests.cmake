@@ -39,11 +39,12 @@ else()
   set(TORVANE_WINE OFF)
 endif()
 
-# torvane_wine_tests(TARGET [ONE_AT_A_TIME] [LABELS LABEL...])
+# torvane_wine_tests(TARGET [ONE_AT_A_TIME] [TIMEOUT SECONDS] [LABELS LABEL...])
 # Makes each test of the GoogleTest program TARGET a CTest test labelled
 # windows and LABELS, which under wine needs both fixtures. ONE_AT_A_TIME:
 # the tests use the keyboard focus and real input, of which a desktop has
 # one, so no two of them run at once (other tests still run beside them).
+# TIMEOUT: each test's limit, 120 s unless given.
 #
 # The names are listed when CTest starts (DISCOVERY_MODE PRE_TEST), since
 # a cross build cannot run the program while it builds it. That listing
@@ -55,8 +56,11 @@ endif()
 # after gtest_discover_tests' list: its PROPERTIES hands each item of a list
 # on as a word of its own, so "logic;windows" would not arrive as two labels.
 function(torvane_wine_tests target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "ONE_AT_A_TIME" "" "LABELS")
-  set(properties TIMEOUT 120)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "ONE_AT_A_TIME" "TIMEOUT" "LABELS")
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 120)
+  endif()
+  set(properties TIMEOUT ${arg_TIMEOUT})
   if(arg_ONE_AT_A_TIME)
     list(APPEND properties RESOURCE_LOCK desktop_input)
   endif()

@@ -36,6 +36,18 @@ Shown shownBy(const FakeView& view) {
     return shown;
 }
 
+const std::vector<Pressable> kMonkeyButtons = {{"cmdspin", Action::Spin},
+                                               {"cmdreset", Action::NewGame},
+                                               {"cmdtransfer", Action::Transfer},
+                                               {"cmddblup", Action::DoubleIncrement},
+                                               {"cmddbldown", Action::HalveIncrement}};
+// Help, About and the links move no money: checked as typing is.
+const std::vector<Pressable> kMonkeyMenuItems = {{"newgame", Action::NewGame},
+                                                 {"help", Action::Typing},
+                                                 {"about", Action::Typing},
+                                                 {"mailme", Action::Typing},
+                                                 {"email", Action::Typing}};
+
 std::string soundnessViolation(const Shown& shown, const TableState& state) {
     for (const Box box : {Box::Left, Box::Middle, Box::Right}) {
         const std::string stake = writeNumber(stakeOn(box, state));

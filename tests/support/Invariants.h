@@ -39,6 +39,18 @@ std::string soundnessViolation(const Shown& shown, const TableState& state);
 // The player's events, as the checks after them tell them apart.
 enum class Action { Bet, Spin, DoubleIncrement, HalveIncrement, Transfer, NewGame, Typing };
 
+// A control or menu item that a monkey presses, with the kind of event
+// its checks take it for.
+struct Pressable {
+    const char* name;
+    Action action;
+};
+// The buttons beside the bet boxes: SPIN, New Game, the transfer and the
+// two arrows.
+extern const std::vector<Pressable> kMonkeyButtons;
+// The menu items (Exit left out: it would end the game).
+extern const std::vector<Pressable> kMonkeyMenuItems;
+
 // One event's checks: made just before the event, asked just after it.
 class EventCheck {
   public:

@@ -25,6 +25,8 @@ namespace {
 
 using torvane::testing::Action;
 using torvane::testing::EventCheck;
+using torvane::testing::kMonkeyButtons;
+using torvane::testing::kMonkeyMenuItems;
 using torvane::testing::Shown;
 
 constexpr int kEvents = 3000;
@@ -135,22 +137,6 @@ struct Monkey : WindowFixture {
     }
 
     EventCheck oneEvent() {
-        static const struct {
-            const char* name;
-            Action action;
-        } buttons[] = {{"cmdspin", Action::Spin},
-                       {"cmdreset", Action::NewGame},
-                       {"cmdtransfer", Action::Transfer},
-                       {"cmddblup", Action::DoubleIncrement},
-                       {"cmddbldown", Action::HalveIncrement}};
-        static const struct {
-            const char* name;
-            Action action;
-        } items[] = {{"newgame", Action::NewGame},
-                     {"help", Action::Typing},
-                     {"about", Action::Typing},
-                     {"mailme", Action::Typing},
-                     {"email", Action::Typing}};
         const TableState& state = window.table().state();
         switch (pick(10)) {
             case 0:
@@ -161,7 +147,7 @@ struct Monkey : WindowFixture {
             case 4: {
                 services.second = pick(60);
                 services.random = static_cast<float>(pick(1 << 24)) / 16777216.0f;
-                const auto& b = buttons[pick(std::size(buttons))];
+                const auto& b = kMonkeyButtons[pick(static_cast<int>(kMonkeyButtons.size()))];
                 return press(b.name, b.action);
             }
             case 5:
@@ -171,7 +157,8 @@ struct Monkey : WindowFixture {
                 return check;
             }
             case 7: {
-                const auto& item = items[pick(std::size(items))];
+                const auto& item =
+                    kMonkeyMenuItems[pick(static_cast<int>(kMonkeyMenuItems.size()))];
                 EventCheck check(item.action, state);
                 action(item.name)->trigger();
                 return check;
