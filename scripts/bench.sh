@@ -8,15 +8,19 @@
 # path: from starting `torvane` to its window being exposed on an X server
 # (Xvfb), beside the minimal program doing the same; then the browser build
 # in headless Chromium (bench/web_bench.py): the bytes of a first load, the
-# time to the drawn window beside a page with one label, and SPIN.
+# time to the drawn window beside a page with one label, and SPIN; last
+# the Windows build under wine (bench/WindowsBench.cpp): its size, start-up,
+# SPIN and peak working set. scripts/bench.sh --windows: that part alone.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
 scripts/deps.sh test
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-  -DTORVANE_BENCHMARKS=ON >/dev/null
-cmake --build build/bench -j "$(nproc)" --target torvane torvane_bench_handlers \
-  torvane_bench_window torvane_minimal_qt >/dev/null
+if [ "${1:-}" != --windows ]; then
+  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DTORVANE_BENCHMARKS=ON >/dev/null
+  cmake --build build/bench -j "$(nproc)" --target torvane torvane_bench_handlers \
+    torvane_bench_window torvane_minimal_qt >/dev/null
+fi
 out=$(mktemp -d)
 xvfb=""
 bus=""
@@ -27,6 +31,48 @@ cleanup() {
 }
 trap cleanup EXIT
 runs=${TORVANE_BENCH_RUNS:-30}
+
+# The Windows game, cross-built, under wine on a private Xvfb with a
+# persistent wineserver (so each run starts a process, not a wine session):
+# the stripped exe's size, then, timed inside the process with
+# QueryPerformanceCounter (bench/WindowsBench.cpp), the start to the end of
+# the first paint, SPIN to the end of its repaint, and the peak working set,
+# the medians of $runs runs, beside a bare window with one label timed the
+# same way (bench/MinimalWin32.cpp, wine's floor). These are wine's figures,
+# not Windows'.
+windows_bench() {
+  echo
+  scripts/build-windows.sh -DTORVANE_BENCHMARKS=ON >/dev/null
+  wine_run=tests/windows/wine-run.sh
+  "$wine_run" --display build/windows >/dev/null
+  "$wine_run" --prefix build/windows >/dev/null
+  "$wine_run" --run-in build/windows wineserver -p
+  x86_64-w64-mingw32-strip -o "$out/torvane.exe" build/windows/src/windows/torvane.exe
+  for _ in $(seq "$runs"); do
+    "$wine_run" build/windows/bench/torvane_minimal_win32.exe >>"$out/windows" 2>/dev/null
+    "$wine_run" build/windows/bench/torvane_bench_win32.exe >>"$out/windows" 2>/dev/null
+  done
+  "$wine_run" --stop build/windows >/dev/null
+  python3 - "$out/windows" "$(stat -c %s "$out/torvane.exe")" <<'PY'
+import statistics, sys
+values = {}
+for line in open(sys.argv[1]):
+    name, value, unit = line.split()
+    values.setdefault(name, (unit, []))[1].append(float(value))
+print("%-44s %14.0f KiB %10s" % ("windows: torvane.exe stripped", int(sys.argv[2]) / 1024, "<= 1024 KiB"))
+targets = {"first_paint": "<= 30 ms", "spin_click_median": "< 1 ms", "spin_click_p95": "< 1 ms",
+           "peak_working_set": "<= 16 MiB"}
+for name, (unit, seen) in values.items():
+    print("%-44s %14.2f %-3s %10s" % ("windows (wine): " + name.replace("_", " "),
+                                      statistics.median(seen), unit, targets.get(name, "")))
+PY
+}
+
+# --windows: the Windows build alone.
+if [ "${1:-}" = --windows ]; then
+  windows_bench
+  exit 0
+fi
 
 bench() {  # bench BINARY: "name median_ns" lines
   "$1" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
@@ -116,3 +162,5 @@ startup | startup_rows "--screenshot"
 echo
 scripts/build-web.sh >/dev/null
 /usr/bin/python3 bench/web_bench.py build/web/site "$runs"
+
+windows_bench

@@ -174,6 +174,9 @@ HWND ChildWindows::window(const std::string& name) const {
 }
 
 void ChildWindows::setText(HWND window, const std::string& text) {
+    // A text set again unchanged (the stakes' "0" after each spin) would
+    // only repaint the control.
+    if (windowText(window) == text) return;
     setWindowText(window, text);
     if (const Child* child = find(window)) fit(*child);
 }
