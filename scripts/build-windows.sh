@@ -4,8 +4,9 @@
 # Configures and builds the Windows game in build/windows, cross-compiled
 # with mingw-w64 (cmake/mingw-w64.cmake), passing on any CMake options:
 #   scripts/build-windows.sh [-DOPTION=VALUE...]
-# The game is build/windows/src/windows/torvane.exe; with BUILD_TESTING on,
-# ctest --test-dir build/windows runs the tests under wine.
+# The game is build/windows/src/windows/torvane.exe, beside it the zip and
+# the setup (torvane-<version>-win64.zip, torvane-<version>-setup.exe); with
+# BUILD_TESTING on, ctest --test-dir build/windows runs the tests under wine.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -16,3 +17,5 @@ cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
   -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" "$@" >/dev/null
 cmake --build build/windows -j "$(nproc)"
+# The zip and the setup, beside the exe.
+cmake --build build/windows --target windows-packages >/dev/null

@@ -14,6 +14,7 @@
 #                                     this desktop (your own wine prefix);
 #                                     --build-only stops after building
 #                                     build/windows/src/windows/torvane.exe
+#                                     and beside it the zip and the setup
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"
@@ -28,7 +29,11 @@ if [ "${1:-}" = "--windows" ]; then
   scripts/deps.sh windows
   scripts/build-windows.sh -DBUILD_TESTING=OFF
   game=build/windows/src/windows/torvane.exe
-  [ "$run" = 1 ] || { echo "The Windows game is $game"; exit 0; }
+  if [ "$run" = 0 ]; then
+    echo "The Windows game is $game; beside it, what a Windows player downloads:"
+    ls -1 build/windows/src/windows/torvane-*-win64.zip build/windows/src/windows/torvane-*-setup.exe
+    exit 0
+  fi
   if [ -z "${DISPLAY:-}" ]; then
     echo "play.sh --windows: DISPLAY is not set: wine shows the game on an X display" \
       "(a desktop session, or XWayland); --build-only only builds it" >&2

@@ -24,9 +24,10 @@
 # Everything lives in TREE/wine: prefix/ (the wine prefix), prefix.ready
 # (written once wineboot has finished it), display and xvfb.pid (the
 # running Xvfb's display name and process id), and the logs.
-# With TORVANE_WINE_DPI=N set, every form uses a second prefix of the tree,
-# TREE/wine/dpiN, whose screen has N dots per inch (LogPixels), on the same
-# private display.
+# With TORVANE_WINE_PREFIX_NAME=NAME set, every form uses another prefix of
+# the tree, TREE/wine/NAME, on the same private display; with
+# TORVANE_WINE_DPI=N, that prefix's screen has N dots per inch (LogPixels),
+# and its name is dpiN unless given.
 set -u
 
 die() {
@@ -39,9 +40,14 @@ use_tree() {
   state=$(cd "$1" && pwd)/wine || die "no build tree $1"
   display_state=$state
   dpi=${TORVANE_WINE_DPI:-}
+  local name=${TORVANE_WINE_PREFIX_NAME:-}
   if [ -n "$dpi" ]; then
     [[ $dpi =~ ^[1-9][0-9]*$ ]] || die "TORVANE_WINE_DPI must be a number of dots per inch"
-    state=$state/dpi$dpi
+    name=${name:-dpi$dpi}
+  fi
+  if [ -n "$name" ]; then
+    [[ $name =~ ^[A-Za-z0-9_-]+$ ]] || die "TORVANE_WINE_PREFIX_NAME must be a plain name"
+    state=$state/$name
   fi
   mkdir -p "$state" || die "cannot make $state"
   export WINEPREFIX=$state/prefix
@@ -131,7 +137,7 @@ start_display() {
 stop() {
   wineserver -k 2>/dev/null
   local pid other
-  for other in "$state"/dpi*/prefix; do
+  for other in "$state"/*/prefix; do
     [ -d "$other" ] && WINEPREFIX=$other wineserver -k 2>/dev/null
   done
   if pid=$(cat "$state/xvfb.pid" 2>/dev/null) &&
@@ -158,12 +164,12 @@ case "${1:-}" in
     echo "wine prefix ready: $WINEPREFIX"
     ;;
   --display)
-    unset TORVANE_WINE_DPI  # the one display of the tree, for every prefix
+    unset TORVANE_WINE_DPI TORVANE_WINE_PREFIX_NAME  # one display for every prefix
     use_tree "${2:?--display needs the build tree}"
     start_display
     ;;
   --stop)
-    unset TORVANE_WINE_DPI  # stops every prefix of the tree, then the display
+    unset TORVANE_WINE_DPI TORVANE_WINE_PREFIX_NAME  # every prefix, then the display
     use_tree "${2:?--stop needs the build tree}"
     stop
     ;;
