@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <algorithm>
 
+#include "design/KeyboardMode.h"
 #include "game/Message.h"
 #include "game/Table.h"
 
@@ -22,10 +23,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "file");
     const QCommandLineOption keyboard(
         "keyboard",
-        "Play by keyboard: the three bet boxes take the focus after the arrow buttons (Tab), "
-        "Space, Enter or + places a bet and -, Delete or Backspace takes one back, Escape "
-        "closes the help. Alt or F10 opens the menus. Also on by itself when a screen reader "
-        "is running.");
+        design::kKeyboardOptionHelp);
     // For the start-up benchmark and tests: the game quits once its window
     // is on screen.
     QCommandLineOption exitWhenShown("exit-when-shown", "Quit once the window is shown.");

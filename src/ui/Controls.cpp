@@ -12,6 +12,7 @@
 #include <QSvgRenderer>
 #include <cmath>
 
+#include "design/KeyboardMode.h"
 #include "game/Table.h"
 #include "ui/Design.h"
 
@@ -60,30 +61,35 @@ void BetBox::keyPressEvent(QKeyEvent* event) {
         QLabel::keyPressEvent(event);
         return;
     }
-    int button = 0;
-    bool repeats = false;
+    design::BetBoxKey key{};
     switch (event->key()) {
         case Qt::Key_Plus:
-            repeats = true;
-            [[fallthrough]];
+            key = design::BetBoxKey::Plus;
+            break;
         case Qt::Key_Space:
+            key = design::BetBoxKey::Space;
+            break;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            button = kLeftButton;
+            key = design::BetBoxKey::Enter;
             break;
         case Qt::Key_Minus:
-            repeats = true;
-            [[fallthrough]];
+            key = design::BetBoxKey::Minus;
+            break;
         case Qt::Key_Delete:
+            key = design::BetBoxKey::Delete;
+            break;
         case Qt::Key_Backspace:
-            button = kRightButton;
+            key = design::BetBoxKey::Backspace;
             break;
         default:
             QLabel::keyPressEvent(event);
             return;
     }
     event->accept();
-    if (event->isAutoRepeat() && !repeats) return;
+    const design::KeyRelease release = design::releaseFor(key);
+    if (event->isAutoRepeat() && !release.repeats) return;
+    const int button = release.button;
     emit mouseUp(button, 0, 0, 0);
 }
 

@@ -18,4 +18,10 @@ inline constexpr UINT kBetBoxMouseUp = WM_APP + 1;
 // counts as a press like any other.
 void makeBetBox(HWND box);
 
+// Keyboard mode for a bet box: it joins the Tab chain, takes Space, Enter
+// and + as a left release and -, Delete and Backspace as a right one
+// (answering WM_GETDLGCODE so that the dialog manager hands it those
+// keys), and shows a two-pixel yellow frame while it has the focus.
+void letBetBoxTakeKeys(HWND box);
+
 }  // namespace torvane::win

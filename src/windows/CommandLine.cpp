@@ -6,6 +6,7 @@
 
 #include <shellapi.h>
 
+#include "design/KeyboardMode.h"
 #include "game/Message.h"
 #include "game/Table.h"
 #include "windows/Text.h"
@@ -13,13 +14,17 @@
 namespace torvane::win {
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: torvane [options]\n"
-    "Torvane: roulette column bets.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     Show this help and exit.\n"
-    "  -v, --version  Show the version and exit.\n";
+std::string usage() {
+    return std::string(
+               "Usage: torvane [options]\n"
+               "Torvane: roulette column bets.\n"
+               "\n"
+               "Options:\n"
+               "  -h, --help     Show this help and exit.\n"
+               "  -v, --version  Show the version and exit.\n"
+               "  --keyboard     ") +
+           design::kKeyboardOptionHelp + "\n";
+}
 
 }  // namespace
 
@@ -29,13 +34,15 @@ WindowsCommand parseWindowsCommand(const std::vector<std::wstring>& arguments) {
         if (argument == L"-h" || argument == L"--help" || argument == L"/?") {
             if (command.action == WindowsCommand::Action::Play) {
                 command.action = WindowsCommand::Action::Help;
-                command.text = kUsage;
+                command.text = usage();
             }
         } else if (argument == L"-v" || argument == L"--version") {
             if (command.action == WindowsCommand::Action::Play) {
                 command.action = WindowsCommand::Action::Version;
                 command.text = "torvane " + Table::versionText() + "\n" + kLicenceNotice;
             }
+        } else if (argument == L"--keyboard") {
+            command.keyboard = true;
         } else {
             const bool option = !argument.empty() && argument.front() == L'-';
             command.action = WindowsCommand::Action::Error;
@@ -46,6 +53,12 @@ WindowsCommand parseWindowsCommand(const std::vector<std::wstring>& arguments) {
         }
     }
     return command;
+}
+
+bool keyboardModeFor(const WindowsCommand& command) {
+    BOOL screenReader = FALSE;
+    SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0);
+    return command.keyboard || screenReader != FALSE;
 }
 
 std::vector<std::wstring> processArguments() {

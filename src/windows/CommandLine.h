@@ -13,10 +13,15 @@ struct WindowsCommand {
     enum class Action { Play, Help, Version, Error };
     Action action = Action::Play;
     std::string text;  // what --help, --version or an error says
+    bool keyboard = false;  // --keyboard: play by keyboard
 };
 
 // Reads the arguments after the program's name.
 WindowsCommand parseWindowsCommand(const std::vector<std::wstring>& arguments);
+
+// Keyboard mode: asked for with --keyboard, or on by itself while Windows
+// says that a screen reader runs (SPI_GETSCREENREADER).
+bool keyboardModeFor(const WindowsCommand& command);
 
 // The arguments of this process (CommandLineToArgvW), without its name.
 std::vector<std::wstring> processArguments();

@@ -38,6 +38,9 @@ class WindowsServices : public TableServices {
     // ShellExecuteW with "open"; the result is ignored.
     virtual void openAddress(const char* address);
 
+    // Keyboard mode for the help window: Escape and Enter close it.
+    void setKeyboardMode(bool on) { help_.setKeyboardMode(on); }
+
     GdiCache& gdi() { return gdi_; }
     frmabout& about() { return about_; }
     frmhelp& help() { return help_; }

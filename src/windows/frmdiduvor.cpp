@@ -143,6 +143,16 @@ void frmdiduvor::place(int dpi) {
     }
 }
 
+void frmdiduvor::setKeyboardMode(bool on) {
+    keyboardMode_ = on;
+    if (on) {
+        for (const Box box : {Box::Left, Box::Middle, Box::Right}) {
+            letBetBoxTakeKeys(children_->window(d::betBox(box).name));
+        }
+    }
+    services_.setKeyboardMode(on);
+}
+
 void frmdiduvor::start(int showCommand) {
     handlers_.Form_Load();  // before the window is first shown
     ShowWindow(window_, showCommand);

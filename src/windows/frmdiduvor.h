@@ -35,6 +35,11 @@ class frmdiduvor : public design::WindowActions {
     const Table& table() const { return table_; }
     design::MainWindowHandlers& handlers() { return handlers_; }
 
+    // Keyboard mode (before start()): the bet boxes join the Tab chain and
+    // take keys, and Escape and Enter close the help.
+    void setKeyboardMode(bool on);
+    bool keyboardMode() const { return keyboardMode_; }
+
     // Runs the load handler, then shows the window with SPIN focused.
     void start(int showCommand = SW_SHOW);
     // What the main loop gives IsDialogMessage: the Tab chain, as a
@@ -71,6 +76,7 @@ class frmdiduvor : public design::WindowActions {
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     bool unloaded_ = false;
+    bool keyboardMode_ = false;
 };
 
 }  // namespace torvane::win

@@ -28,7 +28,17 @@ void frmhelp::show(HWND owner) {
     children_ = std::make_unique<ChildWindows>(window_, gdi_);
     children_->create(d.lblhelp, kPanelId);
     Form_Load();
-    runModal(owner, window_, [this] { return closing_; });
+    runModal(
+        owner, window_, [this] { return closing_; },
+        [this](const MSG& msg) {
+            if (msg.message != WM_KEYDOWN || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) {
+                return false;
+            }
+            if (keyboardMode_ && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN)) {
+                lblhelp_Click();
+            }
+            return true;  // no other key does anything
+        });
     DestroyWindow(window_);
     window_ = nullptr;
     children_.reset();

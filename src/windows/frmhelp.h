@@ -13,7 +13,8 @@ namespace torvane::win {
 
 // The rules on a light-yellow panel in a blue popup without a border, owned
 // by the main window (so it has no taskbar button). Each showing builds it
-// afresh; a click on the text closes it, which unloads it; keys do nothing.
+// afresh; a click on the text closes it, which unloads it; keys do nothing,
+// except in keyboard mode, where Escape and Enter close it as the click does.
 class frmhelp {
   public:
     explicit frmhelp(GdiCache& gdi) : gdi_(gdi) {}
@@ -27,6 +28,7 @@ class frmhelp {
     // Closes it: its showing then returns and destroys it.
     void unload();
     HWND window() const { return window_; }
+    void setKeyboardMode(bool on) { keyboardMode_ = on; }
 
     void Form_Load();
     void lblhelp_Click();
@@ -38,6 +40,7 @@ class frmhelp {
     HWND window_ = nullptr;
     std::unique_ptr<ChildWindows> children_;
     bool closing_ = false;
+    bool keyboardMode_ = false;
 };
 
 }  // namespace torvane::win

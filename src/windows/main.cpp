@@ -34,6 +34,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
 
     torvane::win::WindowsServices services;
     torvane::win::frmdiduvor window(services);
+    window.setKeyboardMode(torvane::win::keyboardModeFor(command));
     window.start(showCommand);
 
     MSG msg;

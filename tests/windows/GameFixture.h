@@ -20,8 +20,12 @@ struct Game : ::testing::Test {
     ScriptedServices services;
     std::unique_ptr<frmdiduvor> window;
 
+    // Whether the window plays in keyboard mode.
+    virtual bool keyboardMode() const { return false; }
+
     void SetUp() override {
         window = std::make_unique<frmdiduvor>(services);
+        window->setKeyboardMode(keyboardMode());
         window->start();
         setDialogWindow(window->window());
         SetForegroundWindow(window->window());
