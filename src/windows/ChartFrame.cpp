@@ -52,12 +52,13 @@ void ChartFrame::place(int dpi) {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-void ChartFrame::setBarTop(Bar bar, float y2, BarShare share) {
+bool ChartFrame::setBarTop(Bar bar, float y2, BarShare share) {
     const auto i = static_cast<std::size_t>(bar);
-    if (tops_.at(i) == y2 && shares_.at(i) == share) return;
+    if (tops_.at(i) == y2 && shares_.at(i) == share) return false;
     tops_.at(i) = y2;
     shares_.at(i) = share;
     InvalidateRect(window_, nullptr, FALSE);
+    return true;
 }
 
 LRESULT CALLBACK ChartFrame::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -79,6 +80,23 @@ LRESULT CALLBACK ChartFrame::procedure(HWND window, UINT message, WPARAM wParam,
 
 // Drawn into a bitmap first and copied at once, so a spin's redraw does not
 // flicker.
+// A line on the frame at `dpi`: its designed width about its x, from its
+// fixed lower end to its top end now.
+RECT ChartFrame::lineRect(Bar bar, int dpi) const {
+    const design::Line& line = design::chartLine(bar);
+    const int lineWidth = MulDiv(line.widthPx, dpi, USER_DEFAULT_SCREEN_DPI);
+    const int x = pixels(line.x, dpi) - lineWidth / 2;
+    const int y1 = pixels(line.y1, dpi);
+    const int y2 = static_cast<int>(std::lround(barTop(bar) * static_cast<float>(dpi) / 1440.0F));
+    return {x, std::min(y1, y2), x + lineWidth, std::max(y1, y2) + 1};
+}
+
+RECT ChartFrame::lineOnScreen(Bar bar) const {
+    RECT r = lineRect(bar, dpiOf(window_));
+    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 void ChartFrame::paint(HDC target) const {
     RECT client;
     GetClientRect(window_, &client);
@@ -114,14 +132,8 @@ void ChartFrame::paint(HDC target) const {
 
     // The lines: a fixed lower end, a moving top end, their designed width.
     for (const Bar bar : {Bar::Zero, Bar::Left, Bar::Middle, Bar::Right}) {
-        const design::Line& line = design::chartLine(bar);
-        const int lineWidth = MulDiv(line.widthPx, dpi, USER_DEFAULT_SCREEN_DPI);
-        const int x = pixels(line.x, dpi) - lineWidth / 2;
-        const int y1 = pixels(line.y1, dpi);
-        const int y2 =
-            static_cast<int>(std::lround(barTop(bar) * static_cast<float>(dpi) / 1440.0F));
-        RECT bar_{x, std::min(y1, y2), x + lineWidth, std::max(y1, y2) + 1};
-        FillRect(dc, &bar_, gdi_.brush(line.colour));
+        const RECT r = lineRect(bar, dpi);
+        FillRect(dc, &r, gdi_.brush(design::chartLine(bar).colour));
     }
     // The captions under the lines.
     for (const design::Control& c : design::mainWindow().chartCaptions) {

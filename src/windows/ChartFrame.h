@@ -26,17 +26,21 @@ class ChartFrame {
     HWND window() const { return window_; }
     // Moves a line's top end (twips relative to the frame), with what its
     // height was drawn from.
-    void setBarTop(Bar bar, float y2, BarShare share);
+    // Returns whether it changed.
+    bool setBarTop(Bar bar, float y2, BarShare share);
     float barTop(Bar bar) const { return tops_.at(static_cast<std::size_t>(bar)); }
     const std::optional<BarShare>& share(Bar bar) const {
         return shares_.at(static_cast<std::size_t>(bar));
     }
+    // A line's rectangle on the screen.
+    RECT lineOnScreen(Bar bar) const;
     // Puts the frame where the design has it at the window's DPI.
     void place(int dpi);
 
   private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void paint(HDC dc) const;
+    RECT lineRect(Bar bar, int dpi) const;
 
     HWND window_ = nullptr;
     GdiCache& gdi_;

@@ -12,7 +12,7 @@ namespace torvane::win {
 struct WindowsCommand {
     enum class Action { Play, Help, Version, Error };
     Action action = Action::Play;
-    std::string text;  // what --help, --version or an error says
+    std::string text;       // what --help, --version or an error says
     bool keyboard = false;  // --keyboard: play by keyboard
 };
 

@@ -173,19 +173,21 @@ HWND ChildWindows::window(const std::string& name) const {
     return child != nullptr ? child->window : nullptr;
 }
 
-void ChildWindows::setText(HWND window, const std::string& text) {
+bool ChildWindows::setText(HWND window, const std::string& text) {
     // A text set again unchanged (the stakes' "0" after each spin) would
     // only repaint the control.
-    if (windowText(window) == text) return;
+    if (windowText(window) == text) return false;
     setWindowText(window, text);
     if (const Child* child = find(window)) fit(*child);
+    return true;
 }
 
-void ChildWindows::setBack(const std::string& name, Rgb colour) {
+bool ChildWindows::setBack(const std::string& name, Rgb colour) {
     Child* child = find(name);
-    if (child == nullptr || child->back == colour) return;
+    if (child == nullptr || child->back == colour) return false;
     child->back = colour;
     InvalidateRect(child->window, nullptr, TRUE);
+    return true;
 }
 
 HBRUSH ChildWindows::colour(HWND window, HDC dc) const {

@@ -42,8 +42,9 @@ class ChildWindows {
 
     // A label's text; an auto-size label then follows it (DrawText's
     // measure): its left edge stays, or for a right-aligned one its right.
-    void setText(HWND window, const std::string& text);
-    void setBack(const std::string& name, Rgb colour);
+    // Both return whether anything changed.
+    bool setText(HWND window, const std::string& text);
+    bool setBack(const std::string& name, Rgb colour);
 
     // WM_CTLCOLORSTATIC / WM_CTLCOLORLISTBOX / WM_CTLCOLOREDIT for a child:
     // the brush to paint it with, or null for the platform's default.

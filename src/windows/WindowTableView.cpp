@@ -2,7 +2,12 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "windows/WindowTableView.h"
 
+#include <utility>
+
 #include "design/MainWindow.h"
+#include "game/Colours.h"
+#include "windows/Accessible.h"
+#include "windows/ReadableControls.h"
 #include "windows/Text.h"
 
 namespace torvane::win {
@@ -27,15 +32,25 @@ void WindowTableView::setBetsText(const std::string& text) {
 std::string WindowTableView::stakeCaption(Box box) const {
     return windowText(control(design::betBox(box).name));
 }
+// A screen reader hears of each change of a box's stake, a cell's being
+// drawn and a chart line's reading.
 void WindowTableView::setStakeCaption(Box box, const std::string& caption) {
-    children_->setText(control(design::betBox(box).name), caption);
+    HWND window = control(design::betBox(box).name);
+    if (children_->setText(window, caption)) {
+        notifyChange(window, EVENT_OBJECT_NAMECHANGE);
+        notifyChange(window, EVENT_OBJECT_VALUECHANGE);
+    }
 }
 void WindowTableView::setWinCaption(const std::string& caption) {
     children_->setText(control("lblwin"), caption);
 }
 
 void WindowTableView::setCellColour(int number, Rgb colour) {
-    children_->setBack(design::numberCell(number).name, colour);
+    const char* name = design::numberCell(number).name;
+    if (children_->setBack(name, colour)) {
+        notifyChange(children_->window(name), EVENT_OBJECT_DESCRIPTIONCHANGE);
+    }
+    if (colour == kCellBrightGreen) drawn_ = number;
 }
 
 int WindowTableView::historyCount() const {
@@ -53,7 +68,13 @@ void WindowTableView::clearHistory() {
 }
 
 void WindowTableView::setBarTop(Bar bar, float y2, BarShare share) {
-    chart_->setBarTop(bar, y2, share);
+    if (chart_->setBarTop(bar, y2, share)) {
+        notifyChange(chart_->window(), EVENT_OBJECT_DESCRIPTIONCHANGE, chartChildOf(bar));
+        notifyChange(chart_->window(), EVENT_OBJECT_VALUECHANGE, chartChildOf(bar));
+    }
+}
+std::optional<int> WindowTableView::takeDrawnNumber() {
+    return std::exchange(drawn_, std::nullopt);
 }
 
 }  // namespace torvane::win

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "game/TableView.h"
 #include "windows/ChartFrame.h"
 #include "windows/Controls.h"
@@ -37,6 +39,9 @@ class WindowTableView : public TableView {
     void clearHistory() override;
     void setBarTop(Bar bar, float y2, BarShare share) override;
 
+    // The number the last spin lit, once: what follows the spin announces it.
+    std::optional<int> takeDrawnNumber();
+
   private:
     HWND control(const char* name) const { return children_->window(name); }
     HWND history() const { return control("lsthistory"); }
@@ -44,6 +49,7 @@ class WindowTableView : public TableView {
     HWND window_ = nullptr;
     ChildWindows* children_ = nullptr;
     ChartFrame* chart_ = nullptr;
+    std::optional<int> drawn_;
 };
 
 }  // namespace torvane::win

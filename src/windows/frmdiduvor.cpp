@@ -5,8 +5,11 @@
 #include <commctrl.h>
 
 #include "design/MainWindow.h"
+#include "design/Readings.h"
+#include "windows/Accessible.h"
 #include "windows/BetBox.h"
 #include "windows/Modal.h"
+#include "windows/ReadableControls.h"
 #include "windows/Resources.h"
 #include "windows/Text.h"
 #include "windows/WindowClass.h"
@@ -75,6 +78,7 @@ frmdiduvor::frmdiduvor(WindowsServices& services)
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     services_.setMainWindow(window_);
     createControls();
+    makeReadable(*children_, *chart_);
     view_.attach(window_, *children_, *chart_);
     place(dpiOf(window_));
 }
@@ -140,6 +144,14 @@ void frmdiduvor::place(int dpi) {
         SetWindowPos(window_, nullptr, 0, 0, now.right - now.left + width - client.right,
                      now.bottom - now.top + height - client.bottom,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
+}
+
+// A screen reader hears the number drawn and the winnings once, whatever
+// the many changes of the spin told it on the way.
+void frmdiduvor::afterSpin() {
+    if (const auto drawn = view_.takeDrawnNumber()) {
+        announce(window_, d::spinAnnouncement(*drawn, windowText(children_->window("lblwin"))));
     }
 }
 

@@ -55,6 +55,7 @@ class frmdiduvor : public design::WindowActions {
     void openAddress(const char* address) override;
     void unloadMainWindow() override;
     void unloadOtherWindows() override;
+    void afterSpin() override;
 
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

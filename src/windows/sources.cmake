@@ -3,6 +3,8 @@
 # The Win32 front end's sources, all but main.cpp: the library
 # torvane_win32, which the game and the window tests both link.
 set(TORVANE_WIN32_SOURCES
+  Accessible.cpp
+  Accessible.h
   BetBox.cpp
   BetBox.h
   ChartFrame.cpp
@@ -15,6 +17,8 @@ set(TORVANE_WIN32_SOURCES
   Graphics.h
   Modal.cpp
   Modal.h
+  ReadableControls.cpp
+  ReadableControls.h
   Resources.h
   Text.cpp
   Text.h

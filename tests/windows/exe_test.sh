@@ -9,7 +9,8 @@
 #   exe_test.sh CHECK TORVANE_EXE PROBE_EXE TREE VERSION
 # CHECK is one of
 #   StartsAndShowsItsVersion  the main window's title and About's version
-#                             line, About closing on a key, File > Exit
+#                             line, About closing on a key, what a screen
+#                             reader in another process reads, File > Exit
 #   LinksReachTheDesktop      Help's two links reach the desktop's opener
 #                             (xdg-open) and mail program (xdg-email)
 #   EndsWithStatusZero        File > Exit, the close box and a log-off, the
@@ -60,6 +61,12 @@ starts_and_shows_its_version() {
   else
     fail "About still shows after a key"
   fi
+  # What a screen reader in another process reads (the object crosses
+  # processes through oleacc's marshalling).
+  expect_text "a bet box's accessible name" "$(probe read lblleft | head -n 1)" \
+    "Left column stake: 0"
+  expect_text "a cell's accessible description" "$(probe read lbl0_5 | tail -n 1)" \
+    "Number 5 on the table. Clicking it does nothing."
   probe menu exit
   expect_end 0 "File > Exit"
 }

@@ -16,8 +16,13 @@
 //   torvane_probe bank TEXT        types TEXT into the bank
 //   torvane_probe press CONTROL    presses a button (cmdspin, ...)
 //   torvane_probe close            the close box: WM_CLOSE, as a window manager sends
+//   torvane_probe read CONTROL     prints the control's accessible name and
+//                                  description, as a screen reader in another
+//                                  process reads them (AccessibleObjectFromWindow)
 // Exits 1 when what it waits for does not come within 20 seconds.
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <cstdio>
 #include <string>
@@ -78,6 +83,29 @@ int menuId(const std::string& name) {
     return 0;
 }
 
+// A control's accessible name and description, "(none)" for a missing one.
+void printReading(HWND control) {
+    CoInitialize(nullptr);
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        std::printf("(no object)\n");
+        return;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (const auto get : {&IAccessible::get_accName, &IAccessible::get_accDescription}) {
+        BSTR text = nullptr;
+        (object->*get)(self, &text);
+        std::printf("%s\n", text != nullptr ? utf8(text).c_str() : "(none)");
+        SysFreeString(text);
+    }
+    std::fflush(stdout);
+    object->Release();
+    CoUninitialize();
+}
+
 void print(const std::string& text) {
     std::printf("%s\n", text.c_str());
     std::fflush(stdout);
@@ -121,6 +149,8 @@ int main(int argc, char** argv) {
                      reinterpret_cast<LPARAM>(wide(argument).c_str()));
     } else if (command == "press") {
         PostMessageW(child(main, argument), BM_CLICK, 0, 0);
+    } else if (command == "read") {
+        printReading(child(main, argument));
     } else if (command == "close") {
         PostMessageW(main, WM_CLOSE, 0, 0);
     } else {
