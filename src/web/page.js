@@ -73,8 +73,9 @@ function wireBetBox(box) {
   box.addEventListener('pointerup', (event) => {
     event.preventDefault();  // no paste of the selection by the middle button
     const rect = box.getBoundingClientRect();
-    const x = (event.clientX - rect.left) * 15;
-    const y = (event.clientY - rect.top) * 15;
+    const scale = shownScale(box);  // fit.js: the window may be shown smaller
+    const x = ((event.clientX - rect.left) / scale) * 15;
+    const y = ((event.clientY - rect.top) / scale) * 15;
     if (event.pointerType === 'mouse') {
       if (event.button in kButtonOf) call(handler, kButtonOf[event.button], shiftState(event), x, y);
       return;
@@ -319,6 +320,7 @@ function nextWindowEvent(id) {
   const dialog = byId(id);
   if (!dialog.open) {
     dialog.showModal();
+    fitDialog(dialog);  // fit.js
     const focus = dialog.querySelector('button');
     if (focus) focus.focus();
   }

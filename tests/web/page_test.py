@@ -207,34 +207,7 @@ class Game(webpage.PageTest):
         self.assertEqual(self.text("txtbank"), "1000")
 
     def test_every_control_stands_at_its_designed_rectangle(self):
-        design = webpage.layout()
-        client = self.box("client")
-        self.assertEqual([round(v) for v in client[2:]], [w // 15 for w in design["client"]])
-        for control in design["controls"]:
-            left, top, width, height = [t / 15 for t in control["rect"]]
-            if control["container"] != "client":
-                frame = next(c for c in design["controls"] if c["name"] == control["container"])
-                left += frame["rect"][0] / 15
-                top += frame["rect"][1] / 15
-            shown = self.box(control["name"])
-            at = [shown[0] - client[0], shown[1] - client[1], shown[2], shown[3]]
-            name = control["name"]
-            if not control["autoSize"]:
-                for got, wanted in zip(at, (left, top, width, height)):
-                    self.assertAlmostEqual(got, wanted, delta=1, msg=f"{name}: {at}")
-            elif control["align"] == "right":
-                self.assertAlmostEqual(at[0] + at[2], left + width, delta=1, msg=name)
-            else:
-                self.assertAlmostEqual(at[0], left, delta=1, msg=name)
-                self.assertAlmostEqual(at[1], top, delta=1, msg=name)
-        frame = self.box("frmpopular")
-        for line in design["lines"]:
-            left, top, width, height = self.box(line["name"])
-            self.assertAlmostEqual(left + width / 2 - frame[0], line["x"] / 15, delta=1)
-            self.assertAlmostEqual(top - frame[1], line["y2"] / 15, delta=1)
-            self.assertAlmostEqual(top + height - frame[1], line["y1"] / 15, delta=1)
-            self.assertEqual(width, line["width"])
-
+        self.assert_designed_rectangles(1.0)
 
 if __name__ == "__main__":
     webpage.main()

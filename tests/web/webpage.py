@@ -281,6 +281,39 @@ class PageTest(unittest.TestCase):
         "ended" (the game has ended) or None."""
         return self.js(self.MODAL + "return modal();")
 
+    def assert_designed_rectangles(self, scale):
+        """Every control at its designed rectangle times the main window's
+        scale (twips / 15 CSS pixels at scale 1), within a pixel; an
+        auto-size label from its designed corner."""
+        design = layout()
+        client = self.box("client")
+        for got, wanted in zip(client[2:], design["client"]):
+            self.assertAlmostEqual(got, wanted / 15 * scale, delta=1)
+        for control in design["controls"]:
+            left, top, width, height = [t / 15 * scale for t in control["rect"]]
+            if control["container"] != "client":
+                frame = next(c for c in design["controls"] if c["name"] == control["container"])
+                left += frame["rect"][0] / 15 * scale
+                top += frame["rect"][1] / 15 * scale
+            shown = self.box(control["name"])
+            at = [shown[0] - client[0], shown[1] - client[1], shown[2], shown[3]]
+            name = control["name"]
+            if not control["autoSize"]:
+                for got, wanted in zip(at, (left, top, width, height)):
+                    self.assertAlmostEqual(got, wanted, delta=1, msg=f"{name}: {at}")
+            elif control["align"] == "right":
+                self.assertAlmostEqual(at[0] + at[2], left + width, delta=1, msg=name)
+            else:
+                self.assertAlmostEqual(at[0], left, delta=1, msg=name)
+                self.assertAlmostEqual(at[1], top, delta=1, msg=name)
+        frame = self.box("frmpopular")
+        for line in design["lines"]:
+            left, top, width, height = self.box(line["name"])
+            self.assertAlmostEqual(left + width / 2 - frame[0], line["x"] / 15 * scale, delta=1)
+            self.assertAlmostEqual(top - frame[1], line["y2"] / 15 * scale, delta=1)
+            self.assertAlmostEqual(top + height - frame[1], line["y1"] / 15 * scale, delta=1)
+            self.assertAlmostEqual(width, line["width"] * scale, delta=0.5)
+
     def window_open(self, window_id):
         return self.js("const w = document.getElementById(arguments[0]);"
                        "return Boolean(w && w.open);", window_id)
