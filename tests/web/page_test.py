@@ -127,6 +127,28 @@ class Game(webpage.PageTest):
         self.touch("cmdspin")
         self.assertEqual(self.history(), ["0001   0"])
 
+    def test_a_press_on_a_box_counts_when_released_anywhere(self):
+        # As on the desktop, a release away from the box is still its MouseUp.
+        x, y = self.centre("lblmiddle")
+        self.cdp("Input.dispatchMouseEvent", type="mousePressed", x=x, y=y, button="left",
+                 clickCount=1)
+        self.cdp("Input.dispatchMouseEvent", type="mouseMoved", x=x + 200, y=y - 150,
+                 button="left")
+        self.cdp("Input.dispatchMouseEvent", type="mouseReleased", x=x + 200, y=y - 150,
+                 button="left", clickCount=1)
+        self.settle()
+        self.assertEqual(self.text("lblmiddle"), "25")
+
+    def test_the_drawn_number_is_the_current_one_for_assistive_technology(self):
+        for second in (0, 5):
+            self.js("window.testSecond = arguments[0];", second)
+            self.click("cmdspin")
+            lit = self.lit_cells()
+            self.assertEqual(len(lit), 1)
+            self.assertEqual(self.js("return [...document.querySelectorAll('[aria-current]')]"
+                                     ".map(e => [e.id, e.getAttribute('aria-current')]);"),
+                             [[f"lbl0_{lit[0]}", "true"]])
+
     def test_the_browsers_own_uses_of_the_buttons_never_happen_on_a_box(self):
         # Something selected (on Linux the middle button pastes it) and the
         # caret left in the bank.
