@@ -21,9 +21,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "Render the main window, as it looks after start-up, to the PNG <file> and exit. "
         "Needs no display.",
         "file");
-    const QCommandLineOption keyboard(
-        "keyboard",
-        design::kKeyboardOptionHelp);
+    const QCommandLineOption keyboard("keyboard", design::kKeyboardOptionHelp);
     // For the start-up benchmark and tests: the game quits once its window
     // is on screen.
     QCommandLineOption exitWhenShown("exit-when-shown", "Quit once the window is shown.");
