@@ -48,6 +48,14 @@ const std::vector<Pressable> kMonkeyMenuItems = {{"newgame", Action::NewGame},
                                                  {"mailme", Action::Typing},
                                                  {"email", Action::Typing}};
 
+MonkeyMove monkeyMove(int roll) {
+    if (roll < 3) return MonkeyMove::Bet;
+    if (roll < 5) return MonkeyMove::Button;
+    if (roll < 7) return MonkeyMove::Typing;
+    if (roll < 8) return MonkeyMove::MenuItem;
+    return MonkeyMove::Spin;
+}
+
 std::string soundnessViolation(const Shown& shown, const TableState& state) {
     for (const Box box : {Box::Left, Box::Middle, Box::Right}) {
         const std::string stake = writeNumber(stakeOn(box, state));

@@ -51,6 +51,12 @@ extern const std::vector<Pressable> kMonkeyButtons;
 // The menu items (Exit left out: it would end the game).
 extern const std::vector<Pressable> kMonkeyMenuItems;
 
+// What a monkey does next, from a roll of 0 to 9: three in ten a bet, two
+// a button (at a new second of the clock), two typing into a field, one a
+// menu item and two a press of SPIN.
+enum class MonkeyMove { Bet, Button, Typing, MenuItem, Spin };
+MonkeyMove monkeyMove(int roll);
+
 // One event's checks: made just before the event, asked just after it.
 class EventCheck {
   public:

@@ -27,6 +27,8 @@ using torvane::testing::Action;
 using torvane::testing::EventCheck;
 using torvane::testing::kMonkeyButtons;
 using torvane::testing::kMonkeyMenuItems;
+using torvane::testing::MonkeyMove;
+using torvane::testing::monkeyMove;
 using torvane::testing::Shown;
 
 constexpr int kEvents = 3000;
@@ -138,32 +140,28 @@ struct Monkey : WindowFixture {
 
     EventCheck oneEvent() {
         const TableState& state = window.table().state();
-        switch (pick(10)) {
-            case 0:
-            case 1:
-            case 2:
+        switch (monkeyMove(pick(10))) {
+            case MonkeyMove::Bet:
                 return bet();
-            case 3:
-            case 4: {
+            case MonkeyMove::Button: {
                 services.second = pick(60);
                 services.random = static_cast<float>(pick(1 << 24)) / 16777216.0f;
                 const auto& b = kMonkeyButtons[pick(static_cast<int>(kMonkeyButtons.size()))];
                 return press(b.name, b.action);
             }
-            case 5:
-            case 6: {
+            case MonkeyMove::Typing: {
                 EventCheck check(Action::Typing, state);
                 typeInto(pick(2) == 0 ? "txtbank" : "txtbets");
                 return check;
             }
-            case 7: {
+            case MonkeyMove::MenuItem: {
                 const auto& item =
                     kMonkeyMenuItems[pick(static_cast<int>(kMonkeyMenuItems.size()))];
                 EventCheck check(item.action, state);
                 action(item.name)->trigger();
                 return check;
             }
-            default:
+            default:  // MonkeyMove::Spin
                 return press("cmdspin", Action::Spin);
         }
     }

@@ -23,6 +23,8 @@ using torvane::testing::Action;
 using torvane::testing::EventCheck;
 using torvane::testing::kMonkeyButtons;
 using torvane::testing::kMonkeyMenuItems;
+using torvane::testing::MonkeyMove;
+using torvane::testing::monkeyMove;
 using torvane::testing::Shown;
 
 unsigned fromEnvironment(const char* name, unsigned otherwise) {
@@ -126,10 +128,8 @@ struct Monkey : Game {
     // One random event, returning its checks made just before it.
     EventCheck oneEvent() {
         const TableState& state = window->table().state();
-        switch (pick(10)) {
-            case 0:
-            case 1:
-            case 2: {
+        switch (monkeyMove(pick(10))) {
+            case MonkeyMove::Bet: {
                 const Box b = static_cast<Box>(pick(3));
                 static const Amount codes[] = {kLeftButton, kRightButton, kMiddleButton};
                 const Amount button = codes[pick(3)];
@@ -137,8 +137,7 @@ struct Monkey : Game {
                 click(box(b), static_cast<int>(button));
                 return check;
             }
-            case 3:
-            case 4: {
+            case MonkeyMove::Button: {
                 // A second of the clock, and the generator's values for it:
                 // one per second, the last deciding.
                 services.script.second = pick(60);
@@ -152,13 +151,12 @@ struct Monkey : Game {
                 click(control(b.name));
                 return check;
             }
-            case 5:
-            case 6: {
+            case MonkeyMove::Typing: {
                 EventCheck check(Action::Typing, state);
                 typeInto(pick(2) == 0 ? "txtbank" : "txtbets");
                 return check;
             }
-            case 7: {
+            case MonkeyMove::MenuItem: {
                 const auto& item =
                     kMonkeyMenuItems[pick(static_cast<int>(kMonkeyMenuItems.size()))];
                 EventCheck check(item.action, state);
@@ -166,7 +164,7 @@ struct Monkey : Game {
                 pump();
                 return check;
             }
-            default: {
+            default: {  // MonkeyMove::Spin
                 EventCheck check(Action::Spin, state);
                 click(control("cmdspin"));
                 return check;
