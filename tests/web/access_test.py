@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 """The page for every player: a whole game by keyboard alone and one through
-the accessibility tree alone, the WCAG 2.1 A and AA rules of axe-core, the
+the accessibility tree alone, the controls' roles and names as WebDriver
+computes them, the WCAG 2.1 A and AA rules of axe-core, the
 contrast of every text on the rendered pixels in the light and the dark
 scheme, and the game installable and playable offline."""
 import io
@@ -28,7 +29,6 @@ class Keyboard(webpage.PageTest):
         chain = ["txtbets", "cmdreset", "txtbank", "cmdtransfer", "lsthistory", "cmddblup",
                  "cmddbldown", "lblleft", "lblmiddle", "lblright"]
         self.assertEqual([self.tab() for _ in chain], chain)
-        self.assertIn(self.tab(), (None, ""))  # Tab after the right box leaves the page
         self.js("document.getElementById('lblright').focus();")
         self.assertEqual([self.tab(backwards=True) for _ in range(3)],
                          ["lblmiddle", "lblleft", "cmddbldown"])
@@ -36,34 +36,23 @@ class Keyboard(webpage.PageTest):
         # The bank and the increment, typed.
         for field, text in (("txtbank", "500"), ("txtbets", "50")):
             self.js("document.getElementById(arguments[0]).focus();", field)
-            self.key("a", "KeyA", "", 65, CTRL)
+            self.key("a", CTRL)
             for character in text:
                 self.type_character(character)
         # On a focused box Space, Enter and + place; -, Delete and Backspace
-        # take back; a held + repeats, a held Space does not.
+        # take back.
         self.js("document.getElementById('lblleft').focus();")
         self.press(" ")
         self.press("Enter")
         self.assertEqual((self.text("txtbank"), self.text("lblleft")), ("400", "100"))
-        self.type_character("+")
-        self.type_character("+", repeat=True)
-        self.press(" ", repeat=True)
-        self.assertEqual(self.text("lblleft"), "200")
+        self.press("+")
+        self.press("+")
         for take_back in ("-", "Delete", "Backspace"):
-            if take_back == "-":
-                self.type_character("-")
-            else:
-                self.press(take_back)
+            self.press(take_back)
         self.assertEqual((self.text("txtbank"), self.text("lblleft")), ("450", "50"))
-
-        # A held key cannot cycle a refusal: one box, open until a fresh press.
         self.js("document.getElementById('lblright').focus();")
         self.press("Backspace")
         self.assertEqual(self.wait_for_message()[0], "No Bets Left")
-        for _ in range(3):
-            self.press("Backspace", repeat=True)
-            self.press("Enter", repeat=True)
-        self.assertEqual(self.js("return document.querySelectorAll('dialog.message').length;"), 1)
         self.press("Enter")
         self.assertIsNone(self.message())
         self.assertEqual(self.focused(), "lblright")
@@ -112,6 +101,30 @@ class Keyboard(webpage.PageTest):
         self.type_character("e")
         self.assertIsNone(self.js("return document.getElementById('frmdiduvor');"))
 
+    def test_held_keys_repeat_only_where_designed(self):
+        self.needs("key repeat")
+        # A held + repeats, a held Space or Enter does not.
+        self.js("document.getElementById('lblleft').focus();")
+        self.press("+", repeats=1)
+        self.press(" ", repeats=2)
+        self.press("Enter", repeats=2)
+        self.assertEqual((self.text("txtbank"), self.text("lblleft")), ("900", "100"))
+        # A held key cannot cycle a refusal: one box, open until a fresh
+        # press; the held Enter that closes it places nothing after.
+        self.js("document.getElementById('lblright').focus();")
+        self.press("Backspace", repeats=3)
+        self.assertEqual(self.wait_for_message()[0], "No Bets Left")
+        self.assertEqual(self.js("return document.querySelectorAll('dialog.message').length;"), 1)
+        self.press("Enter", repeats=3)
+        self.assertIsNone(self.message())
+        self.assertEqual((self.focused(), self.text("lblright")), ("lblright", "0"))
+
+    def test_tab_after_the_last_control_leaves_the_page(self):
+        self.js("document.getElementById('lblright').focus();")
+        # MiniBrowser's window has no control of its own to take the focus:
+        # there it goes round to the page's first stop.
+        self.assertIn(self.tab(), ("file",) if self.engine.name == "webkit" else (None, ""))
+
     def test_the_focus_ring_shows_for_keys_only(self):
         ring = "return getComputedStyle(document.getElementById(arguments[0])).outlineStyle;"
         self.assertEqual(self.js(ring, "cmdspin"), "none")  # focused at start, no key yet
@@ -127,6 +140,10 @@ class Keyboard(webpage.PageTest):
 
 class Reader(webpage.PageTest):
     """The page as a screen reader finds it: Chromium's accessibility tree."""
+
+    def setUp(self):
+        self.needs("accessibility tree")
+        super().setUp()
 
     def tree(self):
         nodes = self.cdp("Accessibility.getFullAXTree")["nodes"]
@@ -167,7 +184,7 @@ class Reader(webpage.PageTest):
 
     def type_into_node(self, node, text):
         self.cdp("DOM.focus", backendNodeId=node["backendDOMNodeId"])
-        self.key("a", "KeyA", "", 65, CTRL)
+        self.key("a", CTRL)
         self.cdp("Input.insertText", text=text)
 
     def test_a_whole_game_through_the_accessibility_tree(self):
@@ -254,6 +271,25 @@ class Reader(webpage.PageTest):
         self.assertFalse(self.window_open("frmabout-window"))
 
 
+class Names(webpage.PageTest):
+    """The controls' roles and names as WebDriver computes them, in the
+    engines whose driver can."""
+
+    def test_every_control_has_its_role_and_name(self):
+        self.needs("computed names")
+        self.click("lblmiddle")
+        wanted = {"txtbank": ("textbox", "Money in the bank"),
+                  "txtbets": ("textbox", "Bet increment"),
+                  "cmdspin": ("button", "SPIN"), "cmdreset": ("button", "New Game"),
+                  "cmdtransfer": ("button", "Transfer winnings to bank"),
+                  "cmddbldown": ("button", "Halve the bet increment"),
+                  "cmddblup": ("button", "Double the bet increment"),
+                  "lblleft": ("button", "Left column stake: 0"),
+                  "lblmiddle": ("button", "Middle column stake: 25"),
+                  "lsthistory": ("list", "Spin history")}
+        self.assertEqual({name: self.engine.accessible(name) for name in wanted}, wanted)
+
+
 class Audit(webpage.PageTest):
     """The rules of WCAG 2.1 at levels A and AA, as axe-core checks them, and
     the contrast of every text, read off the rendered pixels."""
@@ -282,7 +318,7 @@ class Audit(webpage.PageTest):
         for state in self.STATES:
             with self.subTest(state=state):
                 self.enter(state)
-                self.cdp("Runtime.evaluate", expression=axe)
+                self.js(axe + "\nreturn true;")
                 violations = self.js("""
                     return axe.run(document, {runOnly: {type: 'tag',
                         values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa']}})
@@ -306,6 +342,7 @@ class Audit(webpage.PageTest):
             return boxes;""")
 
     def test_every_text_reads_in_the_light_and_the_dark_scheme(self):
+        self.needs("emulated media")
         for scheme in ("light", "dark"):
             self.cdp("Emulation.setEmulatedMedia",
                      features=[{"name": "prefers-color-scheme", "value": scheme}])
@@ -352,17 +389,16 @@ def contrast_in(image, left, top, width, height):
 class Offline(webpage.PageTest):
 
     def test_installable_and_playable_with_no_network_once_visited(self):
+        self.needs("install")
         self.assertEqual(self.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
         server = webpage.Server()
         try:
-            self.driver.get(server.origin + "/")
-            self.wait_for("document.documentElement.dataset.state === 'ready'")
+            self.open_page(server=server)
             self.js("return navigator.serviceWorker.ready.then(() => true);")
             self.wait_for("navigator.serviceWorker.controller !== null || true")
         finally:
             server.stop()
-        self.driver.get(server.origin + "/")
-        self.wait_for("document.documentElement.dataset.state === 'ready'")
+        self.open_page(server=server)
         self.click("lblmiddle")
         self.js("window.testSecond = 13;")
         self.click("cmdspin")
@@ -371,7 +407,6 @@ class Offline(webpage.PageTest):
         self.wait_for("document.getElementById('frmabout-window')?.open")
         self.click("cmdok")
         self.read_logs()
-        self.foreign = [url for url in self.foreign if not url.startswith(server.origin)]
 
 
 if __name__ == "__main__":
