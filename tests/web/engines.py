@@ -25,6 +25,7 @@ import json
 import time
 
 from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
 
 ALT, CTRL, SHIFT = 1, 2, 8  # modifier bits, as the Chrome DevTools Protocol counts them
 
@@ -59,21 +60,26 @@ def wrapped(body, arguments):
             ".then(v => JSON.stringify(v === undefined ? null : v))")
 
 
+def chromium_driver(width=1024, height=900):
+    """Headless Chromium under chromedriver, logging the console and the
+    network (also for the benchmark and the screenshots)."""
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update",
+                     "--disable-sync", "--disable-quic", "--disable-extensions",
+                     f"--window-size={width},{height}"):
+        options.add_argument(argument)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
 class Chromium:
     name = "chromium"
     cannot = frozenset()
 
     def __init__(self, width, height, init_script):
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                         "--disable-background-networking", "--disable-component-update",
-                         "--disable-sync", "--disable-quic", "--disable-extensions",
-                         f"--window-size={width},{height}"):
-            options.add_argument(argument)
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-        from selenium.webdriver.chrome.service import Service
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver = chromium_driver(width, height)
         self.cdp("Page.addScriptToEvaluateOnNewDocument", source=init_script)
         self.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=1)
 

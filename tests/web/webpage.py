@@ -21,6 +21,7 @@ sys.path.insert(0, str(HERE.parent.parent / "scripts"))
 import serve  # noqa: E402  the project's own static server
 import engines  # noqa: E402
 from engines import ALT, CTRL, SHIFT  # noqa: E402,F401  (for the tests)
+from engines import chromium_driver as start_chromium  # noqa: E402,F401  (for the tools)
 
 SITE = pathlib.Path(os.environ.get("TORVANE_SITE", HERE.parent.parent / "build/web/site"))
 LAYOUT = pathlib.Path(os.environ.get("TORVANE_LAYOUT", SITE.parent / "src/web/layout.json"))
