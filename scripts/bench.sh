@@ -8,7 +8,9 @@
 # path: from starting `torvane` to its window being exposed on an X server
 # (Xvfb), beside the minimal program doing the same; then the browser build
 # in headless Chromium (bench/web_bench.py): the bytes of a first load, the
-# time to the drawn window beside a page with one label, and SPIN; last
+# time to the drawn window beside a page with one label, and SPIN, and
+# Lighthouse's scores on its desktop and mobile presets (bench/lighthouse.py);
+# last
 # the Windows build under wine (bench/WindowsBench.cpp): its size, start-up,
 # SPIN and peak working set. scripts/bench.sh --windows: that part alone.
 set -euo pipefail
@@ -162,5 +164,11 @@ startup | startup_rows "--screenshot"
 echo
 scripts/build-web.sh >/dev/null
 /usr/bin/python3 bench/web_bench.py build/web/site "$runs"
+# Lighthouse, from npm at the version bench/lighthouse's lock file pins.
+mkdir -p build/bench/lighthouse
+cp bench/lighthouse/package.json bench/lighthouse/package-lock.json build/bench/lighthouse/
+npm ci --prefix build/bench/lighthouse --no-audit --no-fund --loglevel=error >/dev/null
+/usr/bin/python3 bench/lighthouse.py build/web/site \
+  build/bench/lighthouse/node_modules/.bin/lighthouse "${TORVANE_LIGHTHOUSE_RUNS:-5}" || true
 
 windows_bench

@@ -3,13 +3,18 @@
 # SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 """Serves a folder of static files on 127.0.0.1, as any web server would serve
 the built site, with the media types browsers insist on (application/wasm
-for the module above all).
+for the module above all), and gzip-compressed where the browser takes it,
+as web hosts send text and the module.
 
     serve.py DIR [--port N] [--quiet]
 """
 import argparse
+import email.utils
 import functools
+import gzip
 import http.server
+import io
+import os
 import sys
 
 TYPES = {
@@ -25,11 +30,40 @@ TYPES = {
 }
 
 
+COMPRESSED = (".html", ".css", ".js", ".wasm", ".svg", ".txt", ".webmanifest", ".json")
+
+
 class Handler(http.server.SimpleHTTPRequestHandler):
     # Keep-alive: a page's files come over the connections it has open.
     protocol_version = "HTTP/1.1"
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
     quiet = False
+    compressed = {}  # path -> (modification time, gzip's bytes)
+
+    def send_head(self):
+        """The file gzip-compressed where the browser accepts gzip and the
+        file is text or the module; anything else as the standard handler
+        sends it."""
+        path = self.translate_path(self.path)
+        if os.path.isdir(path):
+            path = os.path.join(path, "index.html")
+        if ("gzip" not in self.headers.get("Accept-Encoding", "") or
+                not path.endswith(COMPRESSED) or not os.path.isfile(path)):
+            return super().send_head()
+        modified = os.stat(path).st_mtime
+        cached = self.compressed.get(path)
+        if cached is None or cached[0] != modified:
+            with open(path, "rb") as f:
+                cached = (modified, gzip.compress(f.read(), mtime=0))
+            self.compressed[path] = cached
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Vary", "Accept-Encoding")
+        self.send_header("Content-Length", str(len(cached[1])))
+        self.send_header("Last-Modified", email.utils.formatdate(modified, usegmt=True))
+        self.end_headers()
+        return io.BytesIO(cached[1])
 
     def log_message(self, format, *args):
         if not self.quiet:

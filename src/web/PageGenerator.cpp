@@ -1,19 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
-// Build-time tool, run by Node.js: writes the page and its style sheet from
-// the design.
+// Build-time tool, run by Node.js: writes the page from the design.
 //   torvane_page STYLE.css SITE CHARACTERS LAYOUT
-// writes SITE/index.html and SITE/torvane.css (STYLE.css, then the design's
-// rules), into the file CHARACTERS what the design writes in Arial, and into
-// LAYOUT the main window's designed rectangles for the browser tests.
-#include <cstdio>
+// writes SITE/index.html with its style sheet inside (STYLE.css, then the
+// design's rules: the first paint waits for no style sheet to come), into
+// the file CHARACTERS what the design writes in Arial, and into LAYOUT the
+// main window's designed rectangles for the browser tests.
+#include <emscripten.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string>
 
 #include "web/PageMarkup.h"
 
 namespace {
+
+// The base64 SHA-256 of `length` bytes at `bytes`, by Node.js's own crypto,
+// in memory the caller frees.
+// clang-format off
+EM_JS(char*, sha256Base64, (const char* bytes, size_t length), {
+    const hash = require('crypto').createHash('sha256')
+        .update(HEAPU8.subarray(bytes, bytes + length)).digest('base64');
+    const size = lengthBytesUTF8(hash) + 1;
+    const out = _malloc(size);
+    stringToUTF8(hash, out, size);
+    return out;
+});
+// clang-format on
+
+std::string sha256(const std::string& text) {
+    char* hash = sha256Base64(text.data(), text.size());
+    std::string result(hash);
+    std::free(hash);
+    return result;
+}
 
 bool write(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
@@ -29,11 +52,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     std::ifstream styleFile(argv[1], std::ios::binary);
-    std::stringstream style;
-    style << styleFile.rdbuf();
+    std::stringstream handWritten;
+    handWritten << styleFile.rdbuf();
+    const std::string style = handWritten.str() + torvane::web::layoutCss();
     const std::string out = argv[2];
-    const bool ok = styleFile && write(out + "/index.html", torvane::web::pageHtml()) &&
-                    write(out + "/torvane.css", style.str() + torvane::web::layoutCss()) &&
+    const bool ok = styleFile &&
+                    write(out + "/index.html", torvane::web::pageHtml(style, sha256(style))) &&
                     write(argv[3], torvane::web::charactersIn(torvane::design::Face::Arial)) &&
                     write(argv[4], torvane::web::layoutJson());
     if (!ok)

@@ -30,11 +30,13 @@ using markup::px;
 using markup::rgb;
 using markup::twips;
 
-// What the page may load, and from where: only its own files, and no
-// inline script or style.
-constexpr const char* kSecurityPolicy =
-    "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; connect-src 'self'; "
-    "style-src 'self'; img-src 'self'; font-src 'self'; manifest-src 'self'; worker-src 'self'";
+// What the page may load, and from where: only its own files, no inline
+// script, and no style but its own style sheet, known by its hash.
+std::string securityPolicy(const std::string& styleHash) {
+    return "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; connect-src 'self'; "
+           "style-src 'sha256-" +
+           styleHash + "'; img-src 'self'; font-src 'self'; manifest-src 'self'; worker-src 'self'";
+}
 
 // --- style -------------------------------------------------------------------
 
@@ -72,13 +74,13 @@ std::string windowRule(const std::string& selector, const d::Window& w) {
 }
 }  // namespace
 
-std::string pageHtml() {
+std::string pageHtml(const std::string& style, const std::string& styleHash) {
     const d::MainWindowDesign& design = d::mainWindow();
     std::string title = Table::windowTitle();
     title.erase(0, title.find_first_not_of(' '));
     return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<meta http-equiv=\"Content-Security-Policy\"" +
-           attribute("content", kSecurityPolicy) +
+           attribute("content", securityPolicy(styleHash)) +
            ">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
            "<meta name=\"description\" content=\"Roulette column bets with play money: stake "
            "a bank on the three columns of a 37-number table and spin.\">\n<title>" +
@@ -86,12 +88,14 @@ std::string pageHtml() {
            attribute("href", std::string("pictures/") + design.icon) +
            " type=\"image/svg+xml\">\n<link rel=\"license\" href=\"licence.html\">\n"
            "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-           "<link rel=\"apple-touch-icon\" href=\"icons/torvane-180.png\">\n"
-           "<link rel=\"stylesheet\" href=\"torvane.css\">\n"
+           "<link rel=\"apple-touch-icon\" href=\"icons/torvane-180.png\">\n<style>" +
+           style +
+           "</style>\n"
            "<link rel=\"preload\" href=\"fonts/FreeSans.woff2\" as=\"font\" type=\"font/woff2\" "
            "crossorigin>\n"
            "<link rel=\"preload\" href=\"fonts/FreeSansBold.woff2\" as=\"font\" "
            "type=\"font/woff2\" crossorigin>\n"
+
            "<link rel=\"preload\" href=\"torvane.wasm\" as=\"fetch\" type=\"application/wasm\" "
            "crossorigin>\n"
            "<script src=\"torvane.js\" async></script>\n</head>\n<body>\n<noscript><p>Torvane "

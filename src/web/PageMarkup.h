@@ -13,13 +13,17 @@
 // handles events and changes texts and colours.
 namespace torvane::web {
 
-// index.html, whole.
-std::string pageHtml();
+// index.html, whole, with `style` (the hand-written rules, then
+// layoutCss()) inside it: the first paint waits for no other file. Its
+// security policy allows that one style sheet by `styleHash`, the base64
+// SHA-256 of `style`.
+std::string pageHtml(const std::string& style, const std::string& styleHash);
 
 // The rules for every designed control and window: where it stands (its
 // border box at its designed rectangle, twips / 15 CSS pixels), its font,
 // its colours, its border and its alignment. The hand-written rules for
 // what the design leaves to the platform come first in the same style sheet.
+// The page carries it (see pageHtml).
 std::string layoutCss();
 
 // The main window's designed rectangles, in twips, as JSON, for the browser
