@@ -6,37 +6,15 @@
 // design's rules: the first paint waits for no style sheet to come), into
 // the file CHARACTERS what the design writes in Arial, and into LAYOUT the
 // main window's designed rectangles for the browser tests.
-#include <emscripten.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
+#include "web/NodeHash.h"
 #include "web/PageMarkup.h"
 
 namespace {
-
-// The base64 SHA-256 of `length` bytes at `bytes`, by Node.js's own crypto,
-// in memory the caller frees.
-// clang-format off
-EM_JS(char*, sha256Base64, (const char* bytes, size_t length), {
-    const hash = require('crypto').createHash('sha256')
-        .update(HEAPU8.subarray(bytes, bytes + length)).digest('base64');
-    const size = lengthBytesUTF8(hash) + 1;
-    const out = _malloc(size);
-    stringToUTF8(hash, out, size);
-    return out;
-});
-// clang-format on
-
-std::string sha256(const std::string& text) {
-    char* hash = sha256Base64(text.data(), text.size());
-    std::string result(hash);
-    std::free(hash);
-    return result;
-}
 
 bool write(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
@@ -57,7 +35,8 @@ int main(int argc, char* argv[]) {
     const std::string style = handWritten.str() + torvane::web::layoutCss();
     const std::string out = argv[2];
     const bool ok = styleFile &&
-                    write(out + "/index.html", torvane::web::pageHtml(style, sha256(style))) &&
+                    write(out + "/index.html",
+                          torvane::web::pageHtml(style, torvane::web::sha256Base64(style))) &&
                     write(argv[3], torvane::web::charactersIn(torvane::design::Face::Arial)) &&
                     write(argv[4], torvane::web::layoutJson());
     if (!ok)
