@@ -13,13 +13,11 @@ import threading
 
 import websocket
 
-from engines import BUTTONS, KEYS, MODIFIERS, wrapped
+from engines import BUTTONS, KEYS, MODIFIERS, foreign, wrapped
 
 # Quiet start-up in a profile of its own: no first-run pages, no updates, no
 # telemetry, no network of its own (the remote agent adds its recommended
 # preferences for automation on top).
-HEADLESS = [] if __import__("os").environ.get("TORVANE_FIREFOX_HEADED") else ["--headless"]
-
 PREFERENCES = {
     "browser.shell.checkDefaultBrowser": False,
     "browser.aboutwelcome.enabled": False,
@@ -46,7 +44,7 @@ class Firefox:
             for key, value in PREFERENCES.items():
                 f.write(f"user_pref({json.dumps(key)}, {json.dumps(value)});\n")
         self.process = subprocess.Popen(
-            ["firefox-esr", *HEADLESS, "--no-remote", "--profile", self.profile,
+            ["firefox-esr", "--headless", "--no-remote", "--profile", self.profile,
              "--remote-debugging-port=0", f"--window-size={width},{height}", "about:blank"],
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         for line in self.process.stderr:
@@ -64,17 +62,27 @@ class Firefox:
         self.next_id = 0
         self.events = []
         self.send("session.new", capabilities={})
-        # The window Firefox opens at start never has the focus when headless
-        # (document.hasFocus() is false): there keys reach the focused element
-        # but run no default action (Enter and Space press no button, Space
-        # ticks no checkbox) and :focus never matches, on any page. A tab made
-        # over the protocol has the focus, as a player's tab has.
-        self.context = self.send("browsingContext.create", type="tab",
-                                 background=False)["context"]
+        self.context = None
+        self.new_tab()
         self.send("session.subscribe", events=["log.entryAdded", "network.beforeRequestSent"])
         self.send("script.addPreloadScript", functionDeclaration=f"() => {{ {init_script} }}")
         self.size = (width, height)
         self.viewport()
+
+    def new_tab(self):
+        """Plays on in a tab of its own, made over the protocol, closing the
+        one before. The window Firefox opens at start never has the focus
+        when headless (document.hasFocus() is false): there keys reach the
+        focused element but run no default action (Enter and Space press no
+        button, Space ticks no checkbox) and :focus never matches, on any
+        page. A tab made over the protocol has the focus, as a player's tab
+        has."""
+        old = self.context
+        self.context = self.send("browsingContext.create", type="tab",
+                                 background=False)["context"]
+        if old is not None:
+            self.send("browsingContext.close", context=old)
+            self.viewport(*self.shown)
 
     def quit(self):
         try:
@@ -103,11 +111,7 @@ class Firefox:
         # the page's last control) leaves the tab without it for good, script
         # and clicks alike: the next page opens in a fresh tab instead.
         if not self.evaluate("return document.hasFocus();", []):
-            old = self.context
-            self.context = self.send("browsingContext.create", type="tab",
-                                     background=False)["context"]
-            self.send("browsingContext.close", context=old)
-            self.viewport(*self.shown)
+            self.new_tab()
         self.send("browsingContext.navigate", context=self.context, url=url, wait="complete")
 
     def after_load(self):
@@ -165,17 +169,13 @@ class Firefox:
 
     def logs(self, origin):
         self.send("session.status")  # what happened so far has come in before its answer
-        console, foreign = [], []
-        for event in self.events:
-            if event["method"] == "log.entryAdded":
-                level = {"error": "SEVERE", "warn": "WARNING"}.get(event["params"]["level"], "INFO")
-                console.append((level, event["params"].get("text")))
-            else:
-                url = event["params"]["request"]["url"]
-                if not url.startswith(origin) and not url.startswith("data:"):
-                    foreign.append(url)
+        levels = {"error": "SEVERE", "warn": "WARNING"}
+        console = [(levels.get(e["params"]["level"], "INFO"), e["params"].get("text"))
+                   for e in self.events if e["method"] == "log.entryAdded"]
+        requested = [e["params"]["request"]["url"] for e in self.events
+                     if e["method"] == "network.beforeRequestSent"]
         self.events = []
-        return console, foreign
+        return console, foreign(requested, origin)
 
     def viewport(self, width=None, height=None, scale=1, mobile=False):
         width, height = (width, height) if width else self.size

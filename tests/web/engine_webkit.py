@@ -12,7 +12,7 @@ import time
 from selenium import webdriver
 from selenium.webdriver.webkitgtk.options import Options
 
-from engines import BUTTONS, KEYS, MODIFIERS, wrapped
+from engines import BUTTONS, KEYS, MODIFIERS, computed_name, wrapped
 
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 
@@ -52,9 +52,8 @@ class WebKit:
     name = "webkit"
     # Touch: Xvfb has no touch screen. Key repeat: a second keydown of a key
     # already down never reaches the page (X repeats a held key only by its
-    # timer). A phone's viewport: MiniBrowser's
-    # window is never narrower than its toolbar, 447 px. The rest needs
-    # Chromium's protocol.
+    # timer). A phone's viewport: MiniBrowser's window is never narrower than
+    # its toolbar, 447 px. The rest needs Chromium's protocol.
     cannot = frozenset({"touch", "key repeat", "phone viewport", "accessibility tree", "install",
                         "emulated media"})
 
@@ -161,7 +160,7 @@ class WebKit:
         expected = 0
         for kind, x, y, button in steps:
             # A player's hand moves onto what it presses: a pointer that has
-            # not moved since a modal window closed gets no release in WebKit.
+            # not moved since a modal window closed gets no press in WebKit.
             if kind == "down" and self.screen(x, y) == self.at:
                 arguments += ["mousemove", *self.screen(x + 1, y)]
             self.at = self.screen(x, y)
@@ -202,5 +201,4 @@ class WebKit:
         self.offset = None
 
     def accessible(self, element_id):
-        element = self.driver.find_element("id", element_id)
-        return element.aria_role, element.accessible_name
+        return computed_name(self.driver, element_id)

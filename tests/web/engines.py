@@ -60,6 +60,17 @@ def wrapped(body, arguments):
             ".then(v => JSON.stringify(v === undefined ? null : v))")
 
 
+def foreign(urls, origin):
+    """The addresses of `urls` outside `origin` (a data: URL is the page's own)."""
+    return [url for url in urls if not url.startswith(origin) and not url.startswith("data:")]
+
+
+def computed_name(driver, element_id):
+    """The element's role and accessible name as WebDriver computes them."""
+    element = driver.find_element("id", element_id)
+    return element.aria_role, element.accessible_name
+
+
 def chromium_driver(width=1024, height=900):
     """Headless Chromium under chromedriver, logging the console and the
     network (also for the benchmark and the screenshots)."""
@@ -139,14 +150,9 @@ class Chromium:
 
     def logs(self, origin):
         console = [(e["level"], e["message"]) for e in self.driver.get_log("browser")]
-        foreign = []
-        for entry in self.driver.get_log("performance"):
-            message = json.loads(entry["message"])["message"]
-            if message["method"] == "Network.requestWillBeSent":
-                url = message["params"]["request"]["url"]
-                if not url.startswith(origin) and not url.startswith("data:"):
-                    foreign.append(url)
-        return console, foreign
+        messages = [json.loads(e["message"])["message"] for e in self.driver.get_log("performance")]
+        return console, foreign([m["params"]["request"]["url"] for m in messages
+                                 if m["method"] == "Network.requestWillBeSent"], origin)
 
     def viewport(self, width=None, height=None, scale=1, mobile=False):
         if width is None:
@@ -156,8 +162,7 @@ class Chromium:
                      deviceScaleFactor=scale, mobile=mobile)
 
     def accessible(self, element_id):
-        element = self.driver.find_element("id", element_id)
-        return element.aria_role, element.accessible_name
+        return computed_name(self.driver, element_id)
 
 
 def start(name, width, height, init_script):

@@ -145,8 +145,7 @@ class PageTest(unittest.TestCase):
                 return [...loaded, ...(window.refused || [])];""")
         except AssertionError:  # between two documents
             return
-        self.foreign += sorted({url for url in seen if not url.startswith(self.origin)
-                                and not url.startswith("data:")} - set(self.foreign))
+        self.foreign += sorted(set(engines.foreign(seen, self.origin)) - set(self.foreign))
 
     def js(self, script, *arguments):
         """Runs `script` as a function body in the page, with `arguments`,
