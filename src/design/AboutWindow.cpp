@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "design/AboutWindow.h"
 
+#include "design/DesignTexts.h"
+
 #include "game/Message.h"
 #include "game/Table.h"
 
@@ -61,10 +63,8 @@ std::vector<Control> frameControls() {
     };
 }
 
-}  // namespace
-
-const AboutWindowDesign& aboutWindow() {
-    static const AboutWindowDesign design{
+AboutWindowDesign build() {
+    return {
         .window = {.name = "frmabout", .caption = "", .rect = {2340, 2445, 7380, 4245}},
         .frame = {.name = "frmabout",
                   .kind = Kind::Frame,
@@ -72,11 +72,17 @@ const AboutWindowDesign& aboutWindow() {
                   .tabIndex = 0},
         .controls = frameControls(),
     };
-    return design;
+}
+
+}  // namespace
+
+const AboutWindowDesign& aboutWindow() {
+    return forLanguage(build);
 }
 
 std::string versionCaption() {
-    return "Version " + Table::versionText();
+    return lang::format(lang::text(lang::N_("lblVersion.loaded", "Version %1")),
+                        {Table::versionText()});
 }
 
 std::string productNameCaption() {

@@ -7,6 +7,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "design/DesignTexts.h"
 #include "game/Columns.h"
 
 namespace torvane::design {
@@ -245,8 +246,7 @@ MainWindowDesign build() {
 }  // namespace
 
 const MainWindowDesign& mainWindow() {
-    static const MainWindowDesign design = build();
-    return design;
+    return forLanguage(build);
 }
 
 const Control& control(const std::string& name) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/TableView.h"
+#include "lang/Language.h"
 
 // What assistive technology says of the controls whose reading changes with
 // play, and the actions it can take on them.
@@ -33,10 +34,13 @@ std::string spinAnnouncement(int number, const std::string& winnings);
 inline constexpr const char* kPlaceBetAction = "Place bet";
 inline constexpr const char* kTakeBackBetAction = "Take back bet";
 inline constexpr const char* kCloseAction = "Close";
-inline constexpr const char* kPlaceBetDescription =
-    "Moves one bet increment from the bank onto this column";
-inline constexpr const char* kTakeBackBetDescription =
-    "Takes one bet increment off this column back into the bank";
-inline constexpr const char* kCloseDescription = "Closes the help, as a click on it does";
+// What a screen reader shows for one of these actions, in the player's language.
+const char* actionName(const char* action);
+inline constexpr lang::Text kPlaceBetDescription = lang::N_(
+    "placeBet.description", "Moves one bet increment from the bank onto this column");
+inline constexpr lang::Text kTakeBackBetDescription = lang::N_(
+    "takeBackBet.description", "Takes one bet increment off this column back into the bank");
+inline constexpr lang::Text kCloseDescription =
+    lang::N_("close.description", "Closes the help, as a click on it does");
 
 }  // namespace torvane::design

@@ -3,6 +3,7 @@
 // Moving money between the bank and the three column stakes, the bet
 // increment's arrows, and the transfer of winnings into the bank.
 #include "game/Table.h"
+#include "game/Texts.h"
 
 namespace torvane {
 namespace {
@@ -12,10 +13,9 @@ constexpr int kMinStake = 25;  // a withdrawal that leaves less clears the stake
 constexpr int kMaxIncrement = 2500;
 constexpr int kMinIncrement = 25;
 
-constexpr const char* kBankText = "the money in the bank";
-constexpr const char* kIncrementText = "the bet increment";
-constexpr const char* kBankAmount = "the bank";
-constexpr const char* kNoMoney = "Bet increment to big or no money in the bank!";
+using texts::kBankAmount;
+using texts::kBankText;
+using texts::kIncrementText;
 
 }  // namespace
 
@@ -26,16 +26,16 @@ struct Table::BetRow {
     Box box;
     Amount TableState::*stake;
     BankReading bankReading;
-    const char* refusalTitle;  // when the increment is more than the bank
-    const char* stakeName;
+    lang::Text refusalTitle;  // when the increment is more than the bank
+    lang::Text stakeName;
 };
 
 const Table::BetRow Table::kLeftRow{Box::Left, &TableState::betLeft, BankReading::Strict,
-                                    "No Money In Bank", "the stake on the left column"};
+                                    texts::kNoMoneyLeftTitle, texts::kLeftStake};
 const Table::BetRow Table::kMiddleRow{Box::Middle, &TableState::betMiddle, BankReading::Strict,
-                                      "Increment To High", "the stake on the middle column"};
+                                      texts::kIncrementTooHighTitle, texts::kMiddleStake};
 const Table::BetRow Table::kRightRow{Box::Right, &TableState::betRight, BankReading::Lenient,
-                                     "Increment To High", "the stake on the right column"};
+                                     texts::kIncrementTooHighTitle, texts::kRightStake};
 
 void Table::lblleft_MouseUp(Amount button, Amount, float, float) {
     betBoxMouseUp(kLeftRow, button);
@@ -64,7 +64,8 @@ void Table::betBoxMouseUp(const BetRow& row, Amount button) {
     } else {
         const bool refused = state_.increment > state_.bank;
         if (refused) {
-            services_.showMessage({kNoMoney, MessageStyle::Critical, row.refusalTitle});
+            services_.showMessage(
+                {lang::text(texts::kNoMoneyPrompt), MessageStyle::Critical, lang::text(row.refusalTitle)});
             return;  // nothing is rewritten
         }
         place(row, stake);
@@ -78,7 +79,7 @@ void Table::betBoxMouseUp(const BetRow& row, Amount button) {
 void Table::withdraw(const BetRow& row, Amount& stake) {
     if (stake < 1) {
         services_.showMessage(
-            {"You have no more bets to deposit in bank.", MessageStyle::Critical, "No Bets Left"});
+            {lang::text(texts::kNoBetsPrompt), MessageStyle::Critical, lang::text(texts::kNoBetsTitle)});
         return;
     }
     const Amount lowered = checked16(stake - state_.increment, row.stakeName);
@@ -91,7 +92,8 @@ void Table::withdraw(const BetRow& row, Amount& stake) {
 // 5000 maximum costs only what it gained.
 void Table::place(const BetRow& row, Amount& stake) {
     if (state_.bank < 1) {
-        services_.showMessage({kNoMoney, MessageStyle::Critical, "No Money In Bank!"});
+        services_.showMessage({lang::text(texts::kNoMoneyPrompt), MessageStyle::Critical,
+                               lang::text(texts::kEmptyBankTitle)});
         return;
     }
     const Amount raised = checked16(stake + state_.increment, row.stakeName);
@@ -101,15 +103,16 @@ void Table::place(const BetRow& row, Amount& stake) {
     stake = placed;
     if (capped) {
         services_.showMessage(
-            {"5000 is the maximum bet for Torvane.", MessageStyle::Critical, "Maximum Bets"});
+            {lang::text(texts::kMaximumBetPrompt), MessageStyle::Critical,
+             lang::text(texts::kMaximumBetTitle)});
     }
 }
 
 void Table::cmddblup_Click() {
     state_.increment = readStrict(view_.betsText(), kIncrementText);
-    state_.increment = checked16(2LL * state_.increment, "twice the bet increment");
+    state_.increment = checked16(2LL * state_.increment, texts::kTwiceIncrement);
     if (state_.increment > kMaxIncrement) {
-        services_.showMessage({"Maximum increment for Torvane is R2500"});
+        services_.showMessage({lang::text(texts::kMaximumIncrementPrompt)});
         state_.increment = kMaxIncrement;
     }
     view_.setBetsText(writeNumber(state_.increment));
@@ -117,9 +120,9 @@ void Table::cmddblup_Click() {
 
 void Table::cmddbldown_Click() {
     state_.increment = readStrict(view_.betsText(), kIncrementText);
-    state_.increment = roundToAmount(state_.increment / 2.0, "half the bet increment");
+    state_.increment = roundToAmount(state_.increment / 2.0, texts::kHalfIncrement);
     if (state_.increment < kMinIncrement) {
-        services_.showMessage({"Minimum increment for Torvane is R25"});
+        services_.showMessage({lang::text(texts::kMinimumIncrementPrompt)});
         state_.increment = kMinIncrement;
     }
     view_.setBetsText(writeNumber(state_.increment));
@@ -131,7 +134,8 @@ void Table::cmddbldown_Click() {
 void Table::cmdtransfer_Click() {
     if (state_.winnings <= 0) {
         services_.showMessage(
-            {"There is no winnings to transfer.", MessageStyle::Critical, "Tranfer Violation"});
+            {lang::text(texts::kNoWinningsPrompt), MessageStyle::Critical,
+             lang::text(texts::kNoWinningsTitle)});
         return;
     }
     const Amount shown = readStrict(view_.bankText(), kBankText);

@@ -11,11 +11,11 @@
 #include <optional>
 
 #include "game/Failures.h"
+#include "game/Texts.h"
 
 namespace torvane {
 namespace {
 
-constexpr std::string_view kRangeText = "what the table can hold (-32768 to 32767)";
 
 bool isBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
@@ -127,10 +127,15 @@ double toDouble(const std::string& number) {
     return value;
 }
 
-// A typed text in a message, in quotes: at most its first 40 characters
+// What the range failures name as the limit.
+const char* range() {
+    return lang::text(texts::kRange);
+}
+
+// A typed text in a message (the template puts it in quotes): at most its first 40 characters
 // (whole characters of its UTF-8), then an ellipsis, so that whatever was
 // typed the message fits the screen.
-std::string quoted(std::string_view text) {
+std::string excerpt(std::string_view text) {
     constexpr int kShown = 40;
     std::size_t end = 0;
     int characters = 0;
@@ -140,31 +145,34 @@ std::string quoted(std::string_view text) {
         ++characters;
     }
     const std::string shown(text.substr(0, end));
-    return "(\"" + shown + (end < text.size() ? "\u2026" : "") + "\")";
+    return shown + (end < text.size() ? "\u2026" : "");
 }
 
 }  // namespace
 
-Amount checked16(long long value, std::string_view what) {
+Amount checked16(long long value, const lang::Text& what) {
     if (value < kAmountMin || value > kAmountMax) {
-        throw OverflowFailure(std::string(what) + " would go beyond " + std::string(kRangeText));
+        throw OverflowFailure(
+            lang::format(lang::text(texts::kWouldGoBeyond), {lang::text(what), range()}));
     }
     return static_cast<Amount>(value);
 }
 
-Amount readStrict(std::string_view text, std::string_view what) {
+Amount readStrict(std::string_view text, const lang::Text& what) {
     const auto d = parseWhole(text);
     if (!d) {
-        if (trimBlanks(text).empty()) throw ConversionFailure(std::string(what) + " is empty");
-        throw ConversionFailure(std::string(what) + " " + quoted(text) + " is not a number");
+        if (trimBlanks(text).empty())
+            throw ConversionFailure(lang::format(lang::text(texts::kIsEmpty), {lang::text(what)}));
+        throw ConversionFailure(
+            lang::format(lang::text(texts::kNotANumber), {lang::text(what), excerpt(text)}));
     }
     const std::string digits = roundHalfEven(*d);
     // Six digits or more can never fit; fewer are converted exactly.
     const long long magnitude = digits.size() > 5 ? kAmountMax + 2LL : std::atoll(digits.c_str());
     const long long value = d->negative ? -magnitude : magnitude;
     if (value < kAmountMin || value > kAmountMax) {
-        throw OverflowFailure(std::string(what) + " " + quoted(text) + " is beyond " +
-                              std::string(kRangeText));
+        throw OverflowFailure(lang::format(lang::text(texts::kTypedBeyond),
+                                          {lang::text(what), excerpt(text), range()}));
     }
     return static_cast<Amount>(value);
 }
@@ -184,10 +192,10 @@ double readLenient(std::string_view text) {
     return toDouble(number);
 }
 
-Amount roundToAmount(double value, std::string_view what) {
+Amount roundToAmount(double value, const lang::Text& what) {
     const double rounded = std::nearbyint(value);  // default rounding: halves to even
     if (!(rounded >= kAmountMin && rounded <= kAmountMax)) {
-        throw OverflowFailure(std::string(what) + " is beyond " + std::string(kRangeText));
+        throw OverflowFailure(lang::format(lang::text(texts::kBeyond), {lang::text(what), range()}));
     }
     return static_cast<Amount>(rounded);
 }

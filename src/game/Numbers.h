@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "lang/Language.h"
+
 // How the game reads numbers from control texts, writes them back, and keeps
 // every amount within a signed 16-bit range.
 namespace torvane {
@@ -19,7 +21,7 @@ inline constexpr int kAmountMax = 32767;
 // multiplied and negated as int (no wrap-around possible) and then passed
 // through here; a result outside the 16-bit range is an OverflowFailure that
 // names `what`, e.g. checked16(bank + increment, "the bank").
-Amount checked16(long long value, std::string_view what);
+Amount checked16(long long value, const lang::Text& what);
 
 // A number, as the readers accept it: surrounding blanks (space, tab, line
 // feed, vertical tab, form feed, carriage return), an optional sign (+ or -),
@@ -33,7 +35,7 @@ Amount checked16(long long value, std::string_view what);
 // the decimal digits. Any other text, the empty text included, is a
 // ConversionFailure; a value outside the 16-bit range an OverflowFailure.
 // `what` names the control in the failure message ("the money in the bank").
-Amount readStrict(std::string_view text, std::string_view what);
+Amount readStrict(std::string_view text, const lang::Text& what);
 
 // Lenient reading: a text that is a number is rounded to a whole number
 // (halves to even); any other text is read, after its leading blanks, as far
@@ -43,7 +45,7 @@ double readLenient(std::string_view text);
 
 // Rounds a real number to an Amount, halves to even; OverflowFailure outside
 // the 16-bit range.
-Amount roundToAmount(double value, std::string_view what);
+Amount roundToAmount(double value, const lang::Text& what);
 
 // Plain decimal digits, a leading minus when negative, no grouping.
 std::string writeNumber(int value);

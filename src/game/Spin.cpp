@@ -7,6 +7,7 @@
 
 #include "game/Columns.h"
 #include "game/Table.h"
+#include "game/Texts.h"
 
 namespace torvane {
 namespace {
@@ -18,27 +19,27 @@ constexpr int kChartWindow = 50;  // presses of SPIN per statistics window
 // 1000 when the outcome never came up in the window, 0 when it came up on
 // every press; halves to even.
 Amount barValue(Amount hits, Amount presses) {
-    return roundToAmount(1000.0 - static_cast<double>(hits) / presses * 1000.0, "a chart bar");
+    return roundToAmount(1000.0 - static_cast<double>(hits) / presses * 1000.0, texts::kChartBar);
 }
 
 }  // namespace
 
 void Table::cmdspin_Click() {
     // Every press counts towards the chart window, refused ones too.
-    state_.windowSpins = checked16(state_.windowSpins + 1, "the count of presses for the chart");
+    state_.windowSpins = checked16(state_.windowSpins + 1, texts::kPressCount);
 
     const double bankValue = readLenient(view_.bankText());
     const Amount staked = checked16(
-        checked16(state_.betLeft + state_.betMiddle, "the sum of the stakes") + state_.betRight,
-        "the sum of the stakes");
+        checked16(state_.betLeft + state_.betMiddle, texts::kStakeSum) + state_.betRight,
+        texts::kStakeSum);
     if (bankValue <= 0 && staked == 0) {
-        services_.showMessage({"To continue u must deposit more money in the bank.",
-                               MessageStyle::Critical, "No Funds Available"});
+        services_.showMessage({lang::text(texts::kNoFundsPrompt), MessageStyle::Critical,
+                               lang::text(texts::kNoFundsTitle)});
         return;
     }
 
     if (state_.spinNumber == kSpinNumberWrap) state_.spinNumber = 0;
-    state_.spinNumber = checked16(state_.spinNumber + 1, "the spin number");
+    state_.spinNumber = checked16(state_.spinNumber + 1, texts::kSpinNumber);
 
     for (int cell = 0; cell < kNumberCount; ++cell) view_.setCellColour(cell, kCellDarkGreen);
     const int number = drawNumber();
@@ -69,17 +70,17 @@ int Table::drawNumber() {
 void Table::updateChart(int number) {
     switch (columnOf(number)) {
         case Column::None:
-            state_.hitsZero = checked16(state_.hitsZero + 1, "the count of zeros");
+            state_.hitsZero = checked16(state_.hitsZero + 1, texts::kZeroCount);
             break;
         case Column::Left:
-            state_.hitsLeft = checked16(state_.hitsLeft + 1, "the count of left-column numbers");
+            state_.hitsLeft = checked16(state_.hitsLeft + 1, texts::kLeftCount);
             break;
         case Column::Middle:
             state_.hitsMiddle =
-                checked16(state_.hitsMiddle + 1, "the count of middle-column numbers");
+                checked16(state_.hitsMiddle + 1, texts::kMiddleCount);
             break;
         case Column::Right:
-            state_.hitsRight = checked16(state_.hitsRight + 1, "the count of right-column numbers");
+            state_.hitsRight = checked16(state_.hitsRight + 1, texts::kRightCount);
             break;
     }
     // The first press of a window draws nothing: one spin is no frequency.
@@ -109,7 +110,7 @@ void Table::payout(int number) {
 
     // Equal stakes on all three columns come back whatever the number.
     if (s.betLeft == s.betMiddle && s.betMiddle == s.betRight) {
-        const Amount winnings = checked16(s.winnings + 3LL * s.betLeft, "the winnings");
+        const Amount winnings = checked16(s.winnings + 3LL * s.betLeft, texts::kWinnings);
         s.betLeft = 0;
         s.betMiddle = 0;
         s.winnings = winnings;
@@ -132,10 +133,10 @@ void Table::payout(int number) {
             break;
     }
     const Amount winnings = checked16(
-        s.winnings + checked16(3LL * won, "three times the winning stake"), "the winnings");
+        s.winnings + checked16(3LL * won, texts::kThreeTimesStake), texts::kWinnings);
     // A negative increment typed by the player leaves minus the increment on
     // every column after a non-zero number.
-    const Amount negated = checked16(-s.increment, "the next stake");
+    const Amount negated = checked16(-s.increment, texts::kNextStake);
     const Amount next = number != 0 && negated > 0 ? negated : Amount{0};
 
     s.winnings = winnings;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "game/Table.h"
 
+#include "game/Texts.h"
 #include "game/Version.h"
 
 namespace torvane {
@@ -10,26 +11,25 @@ namespace torvane {
 const char* Table::actionText(Event event) {
     switch (event) {
         case Event::Load:
-            return "Starting the table";
+            return lang::text(texts::kStartingAction);
         case Event::Spin:
-            return "The spin";
+            return lang::text(texts::kSpinAction);
         case Event::Bet:
-            return "The bet";
+            return lang::text(texts::kBetAction);
         case Event::DoubleIncrement:
-            return "Doubling the increment";
+            return lang::text(texts::kDoubleAction);
         case Event::HalveIncrement:
-            return "Halving the increment";
+            return lang::text(texts::kHalveAction);
         case Event::Transfer:
-            return "The transfer of winnings";
+            return lang::text(texts::kTransferAction);
         case Event::NewGame:
             break;
     }
-    return "The new game";
+    return lang::text(texts::kNewGameAction);
 }
 
 Message Table::failureMessage(Event event, const TableFailure& failure) {
-    return Message{std::string(actionText(event)) + " could not be completed: " + failure.what() +
-                       ".\n\nWhat was done before that point stands; play goes on.",
+    return Message{lang::format(lang::text(texts::kFailure), {actionText(event), failure.what()}),
                    MessageStyle::Critical, kAppTitle};
 }
 
@@ -39,7 +39,7 @@ std::string Table::versionText() {
 }
 
 std::string Table::windowTitle() {
-    return "   Diduvor 3/1 V" + versionText();
+    return lang::format(lang::text(texts::kWindowTitle), {versionText()});
 }
 
 bool Table::load() {
@@ -82,7 +82,7 @@ bool Table::newGameFromMenu() {
 void Table::Form_Load() {
     services_.loadAboutWindow();
     view_.setCaption(windowTitle());
-    state_.startBank = readStrict(view_.bankText(), "the money in the bank");
+    state_.startBank = readStrict(view_.bankText(), texts::kBankText);
     view_.setWinCaption("R0");
 }
 

@@ -48,12 +48,12 @@ class BetBoxAccessible : public QAccessibleWidget {
         return QStringList{kPlaceBetAction, kTakeBackBetAction} + QAccessibleWidget::actionNames();
     }
     QString localizedActionName(const QString& action) const override {
-        if (ownAction(action)) return action;
+        if (ownAction(action)) return design::actionName(action.toUtf8().constData());
         return QAccessibleWidget::localizedActionName(action);
     }
     QString localizedActionDescription(const QString& action) const override {
-        if (action == QLatin1String(kPlaceBetAction)) return design::kPlaceBetDescription;
-        if (action == QLatin1String(kTakeBackBetAction)) return design::kTakeBackBetDescription;
+        if (action == QLatin1String(kPlaceBetAction)) return lang::text(design::kPlaceBetDescription);
+        if (action == QLatin1String(kTakeBackBetAction)) return lang::text(design::kTakeBackBetDescription);
         return QAccessibleWidget::localizedActionDescription(action);
     }
     // Any other name is refused without effect, unless it is one of the
@@ -126,8 +126,12 @@ class HelpPanelAccessible : public QAccessibleWidget {
     QStringList actionNames() const override {
         return QStringList{kCloseAction} + QAccessibleWidget::actionNames();
     }
+    QString localizedActionName(const QString& action) const override {
+        if (action == QLatin1String(kCloseAction)) return design::actionName(kCloseAction);
+        return QAccessibleWidget::localizedActionName(action);
+    }
     QString localizedActionDescription(const QString& action) const override {
-        if (action == QLatin1String(kCloseAction)) return design::kCloseDescription;
+        if (action == QLatin1String(kCloseAction)) return lang::text(design::kCloseDescription);
         return QAccessibleWidget::localizedActionDescription(action);
     }
     // Posted, like the bet boxes' actions; only while the help window is

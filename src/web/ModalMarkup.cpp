@@ -5,6 +5,7 @@
 
 #include "design/AboutWindow.h"
 #include "design/HelpWindow.h"
+#include "lang/Language.h"
 
 namespace torvane::web::markup {
 
@@ -38,7 +39,8 @@ std::string messageTemplate() {
 <dialog class="message" role="alertdialog" aria-labelledby="message-title" aria-describedby="message-prompt">
 <div class="titlebar"><span id="message-title" class="caption"></span></div>
 <div class="message-body"><img class="message-icon" src="pictures/critical.svg" alt="" aria-hidden="true" draggable="false"><p id="message-prompt" class="message-prompt"></p></div>
-<div class="message-buttons"><button class="button message-ok" type="button">OK</button></div>
+<div class="message-buttons"><button class="button message-ok" type="button">)" +
+           escape(lang::text(lang::N_("message.ok", "OK"))) + R"(</button></div>
 </dialog>
 </template>
 )";

@@ -21,6 +21,14 @@ EM_JS(char*, js_text, (const char* id, const char* property), {
     stringToUTF8(text, copy, size);
     return copy;
 });
+// The page's language, as its <html lang> says it ("de", "pt-BR").
+EM_JS(char*, js_page_language, (), {
+    const text = document.documentElement.lang;
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+});
 EM_JS(void, js_set_field_text, (const char* id, const char* text), {
     document.getElementById(UTF8ToString(id)).value = UTF8ToString(text);
 });
@@ -105,6 +113,13 @@ std::string copyOf(const std::string& id, const char* property) {
 }
 
 }  // namespace
+
+std::string language() {
+    char* text = js_page_language();
+    std::string copy(text);
+    std::free(text);
+    return copy;
+}
 
 std::string text(const std::string& id) {
     return copyOf(id, "textContent");

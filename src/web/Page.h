@@ -13,6 +13,8 @@
 namespace torvane::web::page {
 
 // Labels and captions: the text an element shows.
+// The language the page is written in (its <html lang>): "en", "de", "pt-BR".
+std::string language();
 std::string text(const std::string& id);
 void setText(const std::string& id, const std::string& text);
 // Text boxes: what is typed in them.

@@ -12,12 +12,14 @@
 #include "design/Readings.h"
 #include "game/Columns.h"
 #include "game/Table.h"
+#include "lang/Language.h"
 #include "web/Markup.h"
 
 namespace torvane::web {
 namespace {
 
 namespace d = torvane::design;
+using lang::N_;
 using markup::aboutTemplate;
 using markup::attribute;
 using markup::escape;
@@ -31,10 +33,11 @@ using markup::rgb;
 using markup::twips;
 
 // What the page may load, and from where: only its own files, no inline
-// script, and no style but its own style sheet, known by its hash.
-std::string securityPolicy(const std::string& styleHash) {
-    return "default-src 'none'; script-src 'self' 'wasm-unsafe-eval'; connect-src 'self'; "
-           "style-src 'sha256-" +
+// script but the language chooser and no style but its own style sheet,
+// each known by its hash.
+std::string securityPolicy(const std::string& styleHash, const std::string& scriptHash) {
+    return "default-src 'none'; script-src 'self' 'wasm-unsafe-eval' 'sha256-" + scriptHash +
+           "'; connect-src 'self'; style-src 'sha256-" +
            styleHash + "'; img-src 'self'; font-src 'self'; manifest-src 'self'; worker-src 'self'";
 }
 
@@ -74,16 +77,28 @@ std::string windowRule(const std::string& selector, const d::Window& w) {
 }
 }  // namespace
 
-std::string pageHtml(const std::string& style, const std::string& styleHash) {
+std::string pageHtml(const std::string& style, const std::string& styleHash,
+                     const std::string& scriptHash) {
     const d::MainWindowDesign& design = d::mainWindow();
     std::string title = Table::windowTitle();
     title.erase(0, title.find_first_not_of(' '));
-    return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<meta http-equiv=\"Content-Security-Policy\"" +
-           attribute("content", securityPolicy(styleHash)) +
+    const auto text = [](const lang::Text& t) { return escape(lang::text(t)); };
+    const std::string licence =
+        lang::format(lang::text(N_("ended.licence",
+                                   "Torvane is free software under the GNU General Public License, "
+                                   "version 3 or later: %1.")),
+                     {"<a href=\"licence.html\">" + text(N_("ended.licenceLink", "licences and source")) +
+                      "</a>"});
+    return "<!DOCTYPE html>\n<html" + attribute("lang", lang::tag(lang::current())) +
+           ">\n<head>\n<meta charset=\"utf-8\">\n<script>" + languageScript() +
+           "</script>\n<meta http-equiv=\"Content-Security-Policy\"" +
+           attribute("content", securityPolicy(styleHash, scriptHash)) +
            ">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "<meta name=\"description\" content=\"Roulette column bets with play money: stake "
-           "a bank on the three columns of a 37-number table and spin.\">\n<title>" +
+           "<meta name=\"description\"" +
+           attribute("content", lang::text(N_("page.description",
+                                              "Roulette column bets with play money: stake a bank "
+                                              "on the three columns of a 37-number table and spin."))) +
+           ">\n<title>" +
            escape(title) + "</title>\n<link rel=\"icon\"" +
            attribute("href", std::string("pictures/") + design.icon) +
            " type=\"image/svg+xml\">\n<link rel=\"license\" href=\"licence.html\">\n"
@@ -98,15 +113,17 @@ std::string pageHtml(const std::string& style, const std::string& styleHash) {
 
            "<link rel=\"preload\" href=\"torvane.wasm\" as=\"fetch\" type=\"application/wasm\" "
            "crossorigin>\n"
-           "<script src=\"torvane.js\" async></script>\n</head>\n<body>\n<noscript><p>Torvane "
-           "needs JavaScript and WebAssembly.</p></noscript>\n" +
+           "<script src=\"torvane.js\" async></script>\n</head>\n<body>\n<noscript><p>" +
+           text(N_("page.noscript", "Torvane needs JavaScript and WebAssembly.")) +
+           "</p></noscript>\n" +
            mainWindow() +
            "<div id=\"announcer\" class=\"visually-hidden\" role=\"status\" "
            "aria-live=\"polite\"></div>\n"
-           "<div id=\"ended\" class=\"ended\" hidden>\n<p>The game has ended.</p>\n<p><button "
-           "id=\"playagain\" class=\"button\" type=\"button\">Play again</button></p>\n<p "
-           "class=\"notice\">Torvane is free software under the GNU General Public License, "
-           "version 3 or later: <a href=\"licence.html\">licences and source</a>.</p>\n</div>\n" +
+           "<div id=\"ended\" class=\"ended\" hidden>\n<p>" +
+           text(N_("ended.text", "The game has ended.")) +
+           "</p>\n<p><button id=\"playagain\" class=\"button\" type=\"button\">" +
+           text(N_("ended.playAgain", "Play again")) + "</button></p>\n<p class=\"notice\">" +
+           licence + "</p>\n</div>\n" +
            helpTemplate() + aboutTemplate() + messageTemplate() + "</body>\n</html>\n";
 }
 
@@ -191,36 +208,6 @@ std::string layoutJson() {
            numbers({main.window.rect.width, main.window.rect.height}) + ",\n" + quoted("controls") +
            ": [\n" + joined(controls) + "\n],\n" + quoted("lines") + ": [\n" + joined(lines) +
            "\n]\n}\n";
-}
-
-std::string charactersIn(d::Face face) {
-    std::set<char32_t> seen;
-    std::string characters;
-    const auto add = [&](const std::string& text) {
-        for (std::size_t i = 0; i < text.size();) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
-            const std::string character = text.substr(i, length);
-            char32_t code = 0;
-            for (const char c : character) code = (code << 8) | static_cast<unsigned char>(c);
-            if (seen.insert(code).second) characters += character;
-            i += length;
-        }
-    };
-    const auto addControls = [&](const std::vector<d::Control>& controls) {
-        for (const d::Control& c : controls) {
-            if (c.font.face == face) add(c.text);
-        }
-    };
-    addControls(d::mainWindow().controls);
-    addControls(d::mainWindow().chartCaptions);
-    addControls(d::aboutWindow().controls);
-    if (face == d::Face::Arial) {
-        // What the About window's load handler writes.
-        add(d::versionCaption());
-        add(d::productNameCaption());
-    }
-    return characters;
 }
 
 }  // namespace torvane::web

@@ -5,11 +5,17 @@
 // earlier one is suspended in a modal window.
 #include <emscripten.h>
 
+#include "lang/Language.h"
+#include "web/Page.h"
 #include "web/frmdiduvor.h"
 
 namespace {
 
 torvane::web::frmdiduvor& window() {
+    // The rules' messages and the readings speak the page's language, which
+    // the page's own script chose before the first paint.
+    [[maybe_unused]] static const bool chosen =
+        torvane::lang::use(torvane::lang::choose({torvane::web::page::language()}));
     static torvane::web::frmdiduvor instance;
     return instance;
 }
