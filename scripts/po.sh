@@ -36,9 +36,14 @@ template() {
     # entry's, then the design's.
     msgcat --use-first --add-location=file -o "$work/all.pot" "$work/sources.pot" \
         "$work/desktop.pot" "$work/design-texts.po"
-    # msgcat keeps the design's comments but not xgettext's header fields
-    # in order; take the header from xgettext's own output.
-    sed -e 's/charset=CHARSET/charset=UTF-8/' "$work/all.pot" > "$out"
+    {
+        echo "# SPDX-License-Identifier: GPL-3.0-or-later"
+        echo "# SPDX-FileCopyrightText: 2025-2026 Torvane Tables"
+        echo "# The template of Torvane's translations, made by scripts/po.sh from the"
+        echo "# windows' designs and the sources: copy it to po/LANGUAGE.po to begin one."
+        echo "#"
+        sed -e '1,/^#$/d' -e 's/charset=CHARSET/charset=UTF-8/' "$work/all.pot"
+    } > "$out"
     rm -rf "$work"
 }
 

@@ -81,7 +81,8 @@ void write(Design design, const std::map<std::string, std::string>& notes) {
     forEachText(design, [&](const std::string& context, const char*& text) {
         const std::string english = text;
         std::cout << "\n";
-        if (const auto n = notes.find(context); n != notes.end()) std::cout << "#. " << n->second << "\n";
+        if (const auto n = notes.find(context); n != notes.end())
+            std::cout << "#. " << n->second << "\n";
         if (english.find('%') != std::string::npos) std::cout << "#, qt-format\n";
         std::cout << "msgctxt " << quoted(context) << "\n";
         std::cout << "msgid " << (english.find('\n') != std::string::npos ? "\"\"\n" : "")

@@ -8,6 +8,7 @@
 #include "design/KeyboardMode.h"
 #include "game/Message.h"
 #include "game/Table.h"
+#include "lang/Language.h"
 
 namespace torvane {
 
@@ -22,6 +23,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "Needs no display.",
         "file");
     const QCommandLineOption keyboard("keyboard", design::kKeyboardOptionHelp);
+    const QCommandLineOption language("language", lang::kLanguageOptionHelp, "code");
     // For the start-up benchmark and tests: the game quits once its window
     // is on screen.
     QCommandLineOption exitWhenShown("exit-when-shown", "Quit once the window is shown.");
@@ -29,6 +31,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(keyboard);
+    parser.addOption(language);
     parser.addOption(screenshot);
     parser.addOption(exitWhenShown);
     for (const char* qtOption : {"platform", "style", "display", "qwindowgeometry"}) {
@@ -48,6 +51,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const bool parsed = parser.parse(arguments);
     result.keyboard = parsed && parser.isSet(keyboard);
     result.exitWhenShown = parsed && parser.isSet(exitWhenShown);
+    if (parsed) result.language = parser.value(language);
     if (!parsed) {
         result.action = CommandLine::Action::Error;
         result.text = "torvane: " + parser.errorText() + "\nTry 'torvane --help' for more.";

@@ -14,6 +14,7 @@ struct CommandLine {
     bool keyboard = false;       // --keyboard: play by keyboard
     bool exitWhenShown = false;  // --exit-when-shown: quit once the window is on screen
     QString screenshotFile;
+    QString language;             // --language CODE; empty: the desktop's
     bool platformChosen = false;  // Qt's -platform option was given
     QString text;                 // the help or version text, or the error message
 };

@@ -12,6 +12,7 @@
 #include "game/Message.h"
 #include "game/Version.h"
 #include "ui/Design.h"
+#include "ui/PlayerLanguage.h"
 #include "ui/QtDesktopServices.h"
 #include "ui/frmdiduvor.h"
 
@@ -61,6 +62,11 @@ int runGame(int& argc, char** argv, const StartedHook& started) {
     // menu entry's icon and name in the task switcher.
     QGuiApplication::setDesktopFileName(kDesktopId);
     ui::setUpResources();
+    const std::string language = ui::usePlayerLanguage(command.language);
+    if (!command.language.isEmpty() && language == "en" && !command.language.startsWith("en")) {
+        print(stderr, "torvane: no catalogue for the language '" + command.language +
+                          "'; playing in English\n");
+    }
 
     ui::QtDesktopServices services;
     ui::frmdiduvor window(services);

@@ -37,7 +37,8 @@ void forEachText(MainWindowDesign& d, const TextVisitor& visit) {
     for (Control& c : d.chartCaptions) control(visit, c);
     for (Menu& m : d.menus) {
         field(visit, std::string(m.name) + ".title", m.title);
-        for (MenuItem& item : m.items) field(visit, std::string(item.name) + ".caption", item.caption);
+        for (MenuItem& item : m.items)
+            field(visit, std::string(item.name) + ".caption", item.caption);
     }
 }
 

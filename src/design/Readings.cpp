@@ -71,14 +71,15 @@ std::string cellDescription(int number, bool drawn) {
 }
 
 std::string chartLineReading(const std::optional<BarShare>& share) {
-    if (!share || share->presses <= 0) return lang::text(N_("chartLine.none", "No spins counted yet"));
+    if (!share || share->presses <= 0)
+        return lang::text(N_("chartLine.none", "No spins counted yet"));
     const long percent = std::lround(100.0 * share->hits / share->presses);
     // The designed English says "presses" for one press too.
     const lang::Text reading =
         NP_("chartLine.reading", "%1 of %2 presses, %3%", "%1 of %2 presses, %3%");
-    return format(lang::text(reading, share->presses),
-                  {std::to_string(share->hits), std::to_string(share->presses),
-                   std::to_string(percent)});
+    return format(
+        lang::text(reading, share->presses),
+        {std::to_string(share->hits), std::to_string(share->presses), std::to_string(percent)});
 }
 
 }  // namespace torvane::design

@@ -64,8 +64,8 @@ void Table::betBoxMouseUp(const BetRow& row, Amount button) {
     } else {
         const bool refused = state_.increment > state_.bank;
         if (refused) {
-            services_.showMessage(
-                {lang::text(texts::kNoMoneyPrompt), MessageStyle::Critical, lang::text(row.refusalTitle)});
+            services_.showMessage({lang::text(texts::kNoMoneyPrompt), MessageStyle::Critical,
+                                   lang::text(row.refusalTitle)});
             return;  // nothing is rewritten
         }
         place(row, stake);
@@ -78,8 +78,8 @@ void Table::betBoxMouseUp(const BetRow& row, Amount button) {
 // made when the stake is smaller than the increment or drops below 25.
 void Table::withdraw(const BetRow& row, Amount& stake) {
     if (stake < 1) {
-        services_.showMessage(
-            {lang::text(texts::kNoBetsPrompt), MessageStyle::Critical, lang::text(texts::kNoBetsTitle)});
+        services_.showMessage({lang::text(texts::kNoBetsPrompt), MessageStyle::Critical,
+                               lang::text(texts::kNoBetsTitle)});
         return;
     }
     const Amount lowered = checked16(stake - state_.increment, row.stakeName);
@@ -102,9 +102,8 @@ void Table::place(const BetRow& row, Amount& stake) {
     state_.bank = checked16(state_.bank - (placed - stake), kBankAmount);
     stake = placed;
     if (capped) {
-        services_.showMessage(
-            {lang::text(texts::kMaximumBetPrompt), MessageStyle::Critical,
-             lang::text(texts::kMaximumBetTitle)});
+        services_.showMessage({lang::text(texts::kMaximumBetPrompt), MessageStyle::Critical,
+                               lang::text(texts::kMaximumBetTitle)});
     }
 }
 
@@ -133,9 +132,8 @@ void Table::cmddbldown_Click() {
 // or the sum does not fit, nothing changes and the winnings stay unbanked.
 void Table::cmdtransfer_Click() {
     if (state_.winnings <= 0) {
-        services_.showMessage(
-            {lang::text(texts::kNoWinningsPrompt), MessageStyle::Critical,
-             lang::text(texts::kNoWinningsTitle)});
+        services_.showMessage({lang::text(texts::kNoWinningsPrompt), MessageStyle::Critical,
+                               lang::text(texts::kNoWinningsTitle)});
         return;
     }
     const Amount shown = readStrict(view_.bankText(), kBankText);

@@ -16,7 +16,6 @@
 namespace torvane {
 namespace {
 
-
 bool isBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
@@ -172,7 +171,7 @@ Amount readStrict(std::string_view text, const lang::Text& what) {
     const long long value = d->negative ? -magnitude : magnitude;
     if (value < kAmountMin || value > kAmountMax) {
         throw OverflowFailure(lang::format(lang::text(texts::kTypedBeyond),
-                                          {lang::text(what), excerpt(text), range()}));
+                                           {lang::text(what), excerpt(text), range()}));
     }
     return static_cast<Amount>(value);
 }
@@ -195,7 +194,8 @@ double readLenient(std::string_view text) {
 Amount roundToAmount(double value, const lang::Text& what) {
     const double rounded = std::nearbyint(value);  // default rounding: halves to even
     if (!(rounded >= kAmountMin && rounded <= kAmountMax)) {
-        throw OverflowFailure(lang::format(lang::text(texts::kBeyond), {lang::text(what), range()}));
+        throw OverflowFailure(
+            lang::format(lang::text(texts::kBeyond), {lang::text(what), range()}));
     }
     return static_cast<Amount>(rounded);
 }

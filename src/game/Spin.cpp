@@ -29,9 +29,9 @@ void Table::cmdspin_Click() {
     state_.windowSpins = checked16(state_.windowSpins + 1, texts::kPressCount);
 
     const double bankValue = readLenient(view_.bankText());
-    const Amount staked = checked16(
-        checked16(state_.betLeft + state_.betMiddle, texts::kStakeSum) + state_.betRight,
-        texts::kStakeSum);
+    const Amount staked =
+        checked16(checked16(state_.betLeft + state_.betMiddle, texts::kStakeSum) + state_.betRight,
+                  texts::kStakeSum);
     if (bankValue <= 0 && staked == 0) {
         services_.showMessage({lang::text(texts::kNoFundsPrompt), MessageStyle::Critical,
                                lang::text(texts::kNoFundsTitle)});
@@ -76,8 +76,7 @@ void Table::updateChart(int number) {
             state_.hitsLeft = checked16(state_.hitsLeft + 1, texts::kLeftCount);
             break;
         case Column::Middle:
-            state_.hitsMiddle =
-                checked16(state_.hitsMiddle + 1, texts::kMiddleCount);
+            state_.hitsMiddle = checked16(state_.hitsMiddle + 1, texts::kMiddleCount);
             break;
         case Column::Right:
             state_.hitsRight = checked16(state_.hitsRight + 1, texts::kRightCount);
@@ -132,8 +131,8 @@ void Table::payout(int number) {
             won = s.betRight;
             break;
     }
-    const Amount winnings = checked16(
-        s.winnings + checked16(3LL * won, texts::kThreeTimesStake), texts::kWinnings);
+    const Amount winnings =
+        checked16(s.winnings + checked16(3LL * won, texts::kThreeTimesStake), texts::kWinnings);
     // A negative increment typed by the player leaves minus the increment on
     // every column after a non-zero number.
     const Amount negated = checked16(-s.increment, texts::kNextStake);

@@ -78,9 +78,11 @@ inline constexpr lang::Text kZeroCount = N_("failure.subject", "the count of zer
 inline constexpr lang::Text kLeftCount = N_("failure.subject", "the count of left-column numbers");
 inline constexpr lang::Text kMiddleCount =
     N_("failure.subject", "the count of middle-column numbers");
-inline constexpr lang::Text kRightCount = N_("failure.subject", "the count of right-column numbers");
+inline constexpr lang::Text kRightCount =
+    N_("failure.subject", "the count of right-column numbers");
 inline constexpr lang::Text kWinnings = N_("failure.subject", "the winnings");
-inline constexpr lang::Text kThreeTimesStake = N_("failure.subject", "three times the winning stake");
+inline constexpr lang::Text kThreeTimesStake =
+    N_("failure.subject", "three times the winning stake");
 inline constexpr lang::Text kNextStake = N_("failure.subject", "the next stake");
 
 }  // namespace torvane::texts

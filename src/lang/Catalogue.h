@@ -15,7 +15,7 @@ struct Entry {
 };
 
 struct Catalogue {
-    const char* language;  // "de", "pt_BR"
+    const char* language;            // "de", "pt_BR"
     std::span<const Entry> entries;  // sorted by key
     int (*plural)(unsigned long n);  // which form a count takes
 };

@@ -45,8 +45,9 @@ const Entry* lookup(std::string_view context, std::string_view english) {
     key += '\004';
     key += english;
     const auto entries = inUse->entries;
-    const auto it = std::lower_bound(entries.begin(), entries.end(), key,
-                                     [](const Entry& e, const std::string& k) { return e.key < k; });
+    const auto it =
+        std::lower_bound(entries.begin(), entries.end(), key,
+                         [](const Entry& e, const std::string& k) { return e.key < k; });
     return it != entries.end() && it->key == key ? &*it : nullptr;
 }
 
@@ -104,8 +105,8 @@ const char* text(const Text& t) {
 }
 
 const char* text(const Text& t, long count) {
-    const unsigned long n = count < 0 ? 0UL - static_cast<unsigned long>(count)
-                                      : static_cast<unsigned long>(count);
+    const unsigned long n =
+        count < 0 ? 0UL - static_cast<unsigned long>(count) : static_cast<unsigned long>(count);
     const Entry* e = lookup(t.context, t.english);
     if (!e) return n == 1 || !t.englishPlural ? t.english : t.englishPlural;
     // The forms stand one after the other, "\0" between them; a form past

@@ -22,7 +22,8 @@ class Text {
         : context(context), english(english), englishPlural(englishPlural) {}
     constexpr Text() = default;
     // A text that no catalogue has ("x" in a test): it is always English.
-    constexpr Text(const char* english) : english(english) {}  // NOLINT(google-explicit-constructor)
+    constexpr Text(const char* english)
+        : english(english) {}  // NOLINT(google-explicit-constructor)
 
     const char* context = "";
     const char* english = "";
@@ -34,6 +35,11 @@ constexpr Text N_(const char* context, const char* english) {
 constexpr Text NP_(const char* context, const char* english, const char* englishPlural) {
     return {context, english, englishPlural};
 }
+
+// What --language says in the command line's help, on the desktop and on Windows.
+inline constexpr const char* kLanguageOptionHelp =
+    "Play in the language <code> (de, fr, es, pt_BR, af, or en for English) instead of the "
+    "desktop's.";
 
 // "en", then the languages that have a catalogue, in their order in po/LINGUAS
 // ("de", "fr", "es", "pt_BR", "af").

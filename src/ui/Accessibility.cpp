@@ -52,8 +52,10 @@ class BetBoxAccessible : public QAccessibleWidget {
         return QAccessibleWidget::localizedActionName(action);
     }
     QString localizedActionDescription(const QString& action) const override {
-        if (action == QLatin1String(kPlaceBetAction)) return lang::text(design::kPlaceBetDescription);
-        if (action == QLatin1String(kTakeBackBetAction)) return lang::text(design::kTakeBackBetDescription);
+        if (action == QLatin1String(kPlaceBetAction))
+            return lang::text(design::kPlaceBetDescription);
+        if (action == QLatin1String(kTakeBackBetAction))
+            return lang::text(design::kTakeBackBetDescription);
         return QAccessibleWidget::localizedActionDescription(action);
     }
     // Any other name is refused without effect, unless it is one of the

@@ -73,7 +73,8 @@ std::string languageScript() {
             std::string key = lower(lang::tag(language));
             if (!whole) key = key.substr(0, key.find('-'));
             if (!keys.insert(key).second) continue;
-            pages += (pages.empty() ? "" : ",") + ("\"" + key + "\":\"" + pageFile(language) + "\"");
+            pages +=
+                (pages.empty() ? "" : ",") + ("\"" + key + "\":\"" + pageFile(language) + "\"");
         }
     }
     return "(function(){var pages={" + pages +

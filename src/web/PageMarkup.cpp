@@ -37,8 +37,8 @@ using markup::twips;
 // each known by its hash.
 std::string securityPolicy(const std::string& styleHash, const std::string& scriptHash) {
     return "default-src 'none'; script-src 'self' 'wasm-unsafe-eval' 'sha256-" + scriptHash +
-           "'; connect-src 'self'; style-src 'sha256-" +
-           styleHash + "'; img-src 'self'; font-src 'self'; manifest-src 'self'; worker-src 'self'";
+           "'; connect-src 'self'; style-src 'sha256-" + styleHash +
+           "'; img-src 'self'; font-src 'self'; manifest-src 'self'; worker-src 'self'";
 }
 
 // --- style -------------------------------------------------------------------
@@ -87,19 +87,19 @@ std::string pageHtml(const std::string& style, const std::string& styleHash,
         lang::format(lang::text(N_("ended.licence",
                                    "Torvane is free software under the GNU General Public License, "
                                    "version 3 or later: %1.")),
-                     {"<a href=\"licence.html\">" + text(N_("ended.licenceLink", "licences and source")) +
-                      "</a>"});
+                     {"<a href=\"licence.html\">" +
+                      text(N_("ended.licenceLink", "licences and source")) + "</a>"});
     return "<!DOCTYPE html>\n<html" + attribute("lang", lang::tag(lang::current())) +
            ">\n<head>\n<meta charset=\"utf-8\">\n<script>" + languageScript() +
            "</script>\n<meta http-equiv=\"Content-Security-Policy\"" +
            attribute("content", securityPolicy(styleHash, scriptHash)) +
            ">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
            "<meta name=\"description\"" +
-           attribute("content", lang::text(N_("page.description",
-                                              "Roulette column bets with play money: stake a bank "
-                                              "on the three columns of a 37-number table and spin."))) +
-           ">\n<title>" +
-           escape(title) + "</title>\n<link rel=\"icon\"" +
+           attribute("content",
+                     lang::text(N_("page.description",
+                                   "Roulette column bets with play money: stake a bank "
+                                   "on the three columns of a 37-number table and spin."))) +
+           ">\n<title>" + escape(title) + "</title>\n<link rel=\"icon\"" +
            attribute("href", std::string("pictures/") + design.icon) +
            " type=\"image/svg+xml\">\n<link rel=\"license\" href=\"licence.html\">\n"
            "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
@@ -115,16 +115,15 @@ std::string pageHtml(const std::string& style, const std::string& styleHash,
            "crossorigin>\n"
            "<script src=\"torvane.js\" async></script>\n</head>\n<body>\n<noscript><p>" +
            text(N_("page.noscript", "Torvane needs JavaScript and WebAssembly.")) +
-           "</p></noscript>\n" +
-           mainWindow() +
+           "</p></noscript>\n" + mainWindow() +
            "<div id=\"announcer\" class=\"visually-hidden\" role=\"status\" "
            "aria-live=\"polite\"></div>\n"
            "<div id=\"ended\" class=\"ended\" hidden>\n<p>" +
            text(N_("ended.text", "The game has ended.")) +
            "</p>\n<p><button id=\"playagain\" class=\"button\" type=\"button\">" +
            text(N_("ended.playAgain", "Play again")) + "</button></p>\n<p class=\"notice\">" +
-           licence + "</p>\n</div>\n" +
-           helpTemplate() + aboutTemplate() + messageTemplate() + "</body>\n</html>\n";
+           licence + "</p>\n</div>\n" + helpTemplate() + aboutTemplate() + messageTemplate() +
+           "</body>\n</html>\n";
 }
 
 std::string layoutCss() {

@@ -9,6 +9,7 @@
 #include "design/KeyboardMode.h"
 #include "game/Message.h"
 #include "game/Table.h"
+#include "lang/Language.h"
 #include "windows/Text.h"
 
 namespace torvane::win {
@@ -23,14 +24,16 @@ std::string usage() {
                "  -h, --help     Show this help and exit.\n"
                "  -v, --version  Show the version and exit.\n"
                "  --keyboard     ") +
-           design::kKeyboardOptionHelp + "\n";
+           design::kKeyboardOptionHelp + "\n  --language <code>  " + lang::kLanguageOptionHelp +
+           "\n";
 }
 
 }  // namespace
 
 WindowsCommand parseWindowsCommand(const std::vector<std::wstring>& arguments) {
     WindowsCommand command;
-    for (const std::wstring& argument : arguments) {
+    for (auto at = arguments.begin(); at != arguments.end(); ++at) {
+        const std::wstring& argument = *at;
         if (argument == L"-h" || argument == L"--help" || argument == L"/?") {
             if (command.action == WindowsCommand::Action::Play) {
                 command.action = WindowsCommand::Action::Help;
@@ -43,6 +46,10 @@ WindowsCommand parseWindowsCommand(const std::vector<std::wstring>& arguments) {
             }
         } else if (argument == L"--keyboard") {
             command.keyboard = true;
+        } else if (argument == L"--language" && at + 1 != arguments.end()) {
+            command.language = utf8(*++at);
+        } else if (argument.starts_with(L"--language=")) {
+            command.language = utf8(argument.substr(11));
         } else {
             const bool option = !argument.empty() && argument.front() == L'-';
             command.action = WindowsCommand::Action::Error;
@@ -59,6 +66,27 @@ bool keyboardModeFor(const WindowsCommand& command) {
     BOOL screenReader = FALSE;
     SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0);
     return command.keyboard || screenReader != FALSE;
+}
+
+void useLanguageFor(const WindowsCommand& command) {
+    std::vector<std::string> preferred;
+    if (!command.language.empty()) {
+        preferred.push_back(command.language);
+    } else {
+        // A list of names ("de-DE", "en-US"), each ended by a NUL, the
+        // whole by a second one.
+        ULONG count = 0;
+        ULONG size = 0;
+        if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size) && size > 0) {
+            std::wstring names(size, L'\0');
+            if (GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size)) {
+                for (const wchar_t* name = names.c_str(); *name; name += wcslen(name) + 1) {
+                    preferred.push_back(utf8(name));
+                }
+            }
+        }
+    }
+    lang::use(lang::choose(preferred));
 }
 
 std::vector<std::wstring> processArguments() {

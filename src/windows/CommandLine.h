@@ -14,6 +14,7 @@ struct WindowsCommand {
     Action action = Action::Play;
     std::string text;       // what --help, --version or an error says
     bool keyboard = false;  // --keyboard: play by keyboard
+    std::string language;   // --language CODE; empty: the desktop's
 };
 
 // Reads the arguments after the program's name.
@@ -22,6 +23,11 @@ WindowsCommand parseWindowsCommand(const std::vector<std::wstring>& arguments);
 // Keyboard mode: asked for with --keyboard, or on by itself while Windows
 // says that a screen reader runs (SPI_GETSCREENREADER).
 bool keyboardModeFor(const WindowsCommand& command);
+
+// Puts the player's language in use: the one --language asked for, or else
+// the first of the user's preferred display languages that has a catalogue
+// (GetUserPreferredUILanguages); English when none has.
+void useLanguageFor(const WindowsCommand& command);
 
 // The arguments of this process (CommandLineToArgvW), without its name.
 std::vector<std::wstring> processArguments();

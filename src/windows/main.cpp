@@ -32,6 +32,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
             break;
     }
 
+    // Before any window reads its design.
+    torvane::win::useLanguageFor(command);
     torvane::win::WindowsServices services;
     torvane::win::frmdiduvor window(services);
     window.setKeyboardMode(torvane::win::keyboardModeFor(command));

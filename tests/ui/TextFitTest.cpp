@@ -4,8 +4,12 @@
 // designed point size, with the substituted faces.
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QMenuBar>
 
 #include "WindowFixture.h"
+#include "design/MainWindow.h"
+#include "lang/Language.h"
+#include "support/InLanguage.h"
 #include "ui/Controls.h"
 #include "ui/frmabout.h"
 #include "ui/frmhelp.h"
@@ -38,11 +42,12 @@ std::string clipped(const CaptionButton* button) {
 void expectEveryTextFits(const QWidget& window) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         if (label->text().isEmpty() || label->window() != &window) continue;
-        EXPECT_EQ(clipped(label, label->text()), "");
+        EXPECT_EQ(clipped(label, label->text()), "") << lang::current();
     }
     for (const CaptionButton* button : window.findChildren<CaptionButton*>()) {
         if (button->window() != &window) continue;
-        EXPECT_EQ(clipped(button), "");
+        EXPECT_EQ(clipped(button), "")
+            << lang::current() << ": \"" << button->text().toStdString() << "\"";
     }
 }
 
@@ -56,13 +61,6 @@ TEST_F(TextFit, TheDesignedFacesResolveToInstalledFaces) {
     EXPECT_DOUBLE_EQ(control("lbl0_7")->font().pointSizeF(), 13.5);
 }
 
-TEST_F(TextFit, NoTextOfTheMainWindowIsClipped) {
-    expectEveryTextFits(window);
-    // The widest values a stake box and a cell show in play.
-    EXPECT_EQ(clipped(control<QLabel>("lblleft"), "5000"), "");
-    EXPECT_EQ(clipped(control<QLabel>("lbl0_36"), "36"), "");
-}
-
 TEST_F(TextFit, TheTransferButtonWrapsItsCaptionOntoTwoLines) {
     auto* transfer = control<CaptionButton>("cmdtransfer");
     EXPECT_EQ(transfer->text(), "Transfer winnings to bank.");
@@ -74,7 +72,59 @@ TEST_F(TextFit, TheTransferButtonWrapsItsCaptionOntoTwoLines) {
     EXPECT_LT(wrapped.height(), 3 * metrics.lineSpacing());
 }
 
-TEST_F(TextFit, NoTextOfTheHelpOrAboutWindowIsClipped) {
+// In every language, the designed English among them: every text shows
+// whole in its designed box, an auto-size label stays inside its window or
+// frame and covers no other control, and the menu bar keeps to one line.
+// The window's geometry never moves for a language: a translation that does
+// not fit must be made shorter.
+class TextFitIn : public ::testing::TestWithParam<std::string> {};
+
+// Where an auto-size label of `window` runs out of its container or onto
+// another control ("" when none does).
+std::string autoSizeOverlaps(const QWidget& window, const std::vector<design::Control>& controls) {
+    std::string found;
+    for (const design::Control& c : controls) {
+        const auto* label = window.findChild<const QLabel*>(c.name);
+        if (!c.autoSize || !label || label->text().isEmpty()) continue;
+        const QWidget* container = label->parentWidget();
+        // lblspin is designed to stand a little above the client area.
+        const QRect designed(
+            qRound(design::pixels(c.rect.left)), qRound(design::pixels(c.rect.top)),
+            qRound(design::pixels(c.rect.width)), qRound(design::pixels(c.rect.height)));
+        if (!container->rect().united(designed).contains(label->geometry()))
+            found += std::string(c.name) + " leaves its container; ";
+        for (const QWidget* other :
+             container->findChildren<const QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == label || !other->isVisibleTo(container) || other->objectName().isEmpty())
+                continue;
+            if (label->geometry().intersects(other->geometry()) &&
+                !other->geometry().contains(label->geometry()))
+                found +=
+                    std::string(c.name) + " covers " + other->objectName().toStdString() + "; ";
+        }
+    }
+    return found;
+}
+
+TEST_P(TextFitIn, EveryTextFitsItsControl) {
+    const torvane::testing::InLanguage language(GetParam());
+    RecordingServices services;
+    frmdiduvor window(services);
+    window.Form_Load();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    expectEveryTextFits(window);
+    // The widest values a stake box and a cell show in play.
+    EXPECT_EQ(clipped(window.findChild<QLabel*>("lblleft"), "5000"), "");
+    EXPECT_EQ(clipped(window.findChild<QLabel*>("lbl0_36"), "36"), "");
+    EXPECT_EQ(autoSizeOverlaps(window, design::mainWindow().controls), "");
+    EXPECT_EQ(autoSizeOverlaps(window, design::mainWindow().chartCaptions), "");
+    const QMenuBar* bar = window.menuBar();
+    const QList<QAction*> titles = bar->actions();
+    ASSERT_FALSE(titles.isEmpty());
+    EXPECT_EQ(bar->actionGeometry(titles.back()).top(), bar->actionGeometry(titles.front()).top())
+        << "the menu bar takes two lines";
+
     frmhelp help(&window);
     expectEveryTextFits(help);
     frmabout about(&window);
@@ -87,6 +137,9 @@ TEST_F(TextFit, NoTextOfTheHelpOrAboutWindowIsClipped) {
         EXPECT_TRUE(frame->rect().contains(label->geometry())) << label->objectName().toStdString();
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, TextFitIn, ::testing::ValuesIn(lang::available()),
+                         [](const auto& info) { return info.param; });
 
 }  // namespace
 }  // namespace torvane::ui::testing
