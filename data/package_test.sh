@@ -7,6 +7,7 @@
 set -u
 build=$1
 version=$2
+source=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -28,7 +29,11 @@ check "the desktop entry's keyboard action starts it with --keyboard" \
     grep -qx "Exec=/usr/games/torvane --keyboard" "$stage/share/applications/$app.desktop"
 check "the keyboard action is named" grep -qx "Name=Play with the keyboard" \
     "$stage/share/applications/$app.desktop"
+check "the desktop entry speaks every language of po/" bash -c \
+    "for l in \$(grep -v '^#' '$source/po/LINGUAS'); do grep -q \"^Comment\[\$l\]=\" '$stage/share/applications/$app.desktop' || exit 1; done"
 check "the metainfo is installed" test -s "$stage/share/metainfo/$app.metainfo.xml"
+check "the metainfo's summary is translated" grep -q '<summary xml:lang="de">' \
+    "$stage/share/metainfo/$app.metainfo.xml"
 check "the scalable icon is installed" test -s "$stage/share/icons/hicolor/scalable/apps/$app.svg"
 for size in 16 32 48 128 256; do
     check "the ${size}px icon is a ${size}x${size} PNG" bash -c \

@@ -21,7 +21,8 @@ build() {  # build NAME UMASK TZ LOCALE [SOURCE_DATE_EPOCH]
         [ -n "${5:-}" ] && export SOURCE_DATE_EPOCH="$5" || unset SOURCE_DATE_EPOCH
         cmake -S "$source_dir" -B "$dir/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DBUILD_TESTING=OFF -DTORVANE_STATIC_CHECKS=OFF -DTORVANE_BENCHMARKS=OFF &&
-            cmake --build "$dir/build" -j "$(nproc)" --target torvane torvane_icons torvane_docs &&
+            cmake --build "$dir/build" -j "$(nproc)" --target torvane torvane_icons torvane_docs \
+                torvane_desktop_files &&
             cmake --build "$dir/build" --target deb
     ) >"$work/$1.log" 2>&1 || { tail -n 30 "$work/$1.log" >&2; echo "FAIL: build $1" >&2; exit 1; }
     ls "$dir"/build/torvane_*.deb

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2025-2026 Torvane Tables
+// The Windows game in the player's language: --language picks the
+// catalogue before the window is built, an unknown one gives the designed
+// English, and every text fits its control in every language with a tenth
+// of its width to spare (wine's fonts are not Windows').
+#include "GameFixture.h"
+#include "game/Texts.h"
+#include "lang/Language.h"
+#include "windows/CommandLine.h"
+
+namespace torvane::win::testing {
+namespace {
+
+// A game started with `--language <code>`.
+struct GameIn : Game {
+    virtual const wchar_t* language() const = 0;
+    void SetUp() override {
+        useLanguageFor(parseWindowsCommand({L"--language", language()}));
+        Game::SetUp();
+    }
+    void TearDown() override {
+        Game::TearDown();
+        lang::use("en");
+    }
+    std::string menuTitle(int index) const {
+        wchar_t title[64] = {};
+        GetMenuStringW(GetMenu(window->window()), static_cast<UINT>(index), title, 64,
+                       MF_BYPOSITION);
+        return utf8(title);
+    }
+    // The help text as the help window shows it.
+    std::string shownHelp() {
+        std::string shown;
+        whileModal([&] { menu("help"); },
+                   [&](HWND help, const SeenModal&) {
+                       shown = windowText(GetWindow(help, GW_CHILD));
+                       click(GetWindow(help, GW_CHILD));
+                   });
+        return shown;
+    }
+};
+
+struct GermanGame : GameIn {
+    const wchar_t* language() const override { return L"de"; }
+};
+struct UnknownLanguageGame : GameIn {
+    const wchar_t* language() const override { return L"xx"; }
+};
+
+TEST_F(GermanGame, SpeaksGermanInTheWindowMenusMessagesAndHelp) {
+    EXPECT_EQ(lang::current(), "de");
+    EXPECT_EQ(menuTitle(0), "Datei");
+    EXPECT_EQ(text("Label4"), "GEWINN");
+    EXPECT_EQ(windowText(window->window()), Table::windowTitle());
+    const auto seen = closingEach([&] { click(control("cmdtransfer")); });
+    ASSERT_EQ(seen.size(), 1U);
+    EXPECT_EQ(seen[0].title, "Übertragung nicht möglich");
+    EXPECT_EQ(seen[0].prompt, lang::text(texts::kNoWinningsPrompt));
+    EXPECT_EQ(shownHelp().rfind("               SO SPIELT MAN TORVANE.\r\n", 0), 0U);
+}
+
+TEST_F(UnknownLanguageGame, GivesTheDesignedEnglish) {
+    EXPECT_EQ(lang::current(), "en");
+    EXPECT_EQ(menuTitle(0), "File");
+    EXPECT_EQ(text("Label4"), "WINNINGS");
+    const auto seen = closingEach([&] { click(control("cmdtransfer")); });
+    ASSERT_EQ(seen.size(), 1U);
+    EXPECT_EQ(seen[0].title, "Tranfer Violation");
+    EXPECT_EQ(shownHelp(), d::helpText());
+}
+
+// Each language's window: every caption fits nine tenths of its control's
+// width (and its height), and an auto-size label stays inside the window.
+class TextFitIn : public Game, public ::testing::WithParamInterface<std::string> {
+  public:
+    void SetUp() override {
+        lang::use(GetParam());
+        Game::SetUp();
+    }
+    void TearDown() override {
+        Game::TearDown();
+        lang::use("en");
+    }
+};
+
+TEST_P(TextFitIn, EveryCaptionFitsWithATenthToSpare) {
+    RECT client;
+    GetClientRect(window->window(), &client);
+    int checked = 0;
+    for (const Child& child : window->children().all()) {
+        const d::Control& c = *child.design;
+        const std::wstring caption = wide(windowText(child.window));
+        if (caption.empty() || c.kind == d::Kind::TextBox || c.kind == d::Kind::ListBox) continue;
+        RECT box;
+        GetWindowRect(child.window, &box);
+        MapWindowPoints(nullptr, window->window(), reinterpret_cast<POINT*>(&box), 2);
+        const std::string where = GetParam() + ": " + c.name + " \"" + utf8(caption) + "\"";
+        if (c.autoSize) {
+            EXPECT_LE(box.right, client.right) << where;
+            continue;
+        }
+        HDC dc = GetDC(child.window);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(child.window, WM_GETFONT, 0, 0));
+        const HGDIOBJ old = SelectObject(dc, font);
+        const bool wraps = c.wrap || c.kind == d::Kind::Button;
+        RECT needed{0, 0, (box.right - box.left) * 9 / 10, 0};
+        DrawTextW(dc, caption.c_str(), -1, &needed,
+                  DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, old);
+        ReleaseDC(child.window, dc);
+        EXPECT_LE(needed.right, (box.right - box.left) * 9 / 10) << where;
+        EXPECT_LE(needed.bottom, box.bottom - box.top) << where;
+        ++checked;
+    }
+    EXPECT_GE(checked, 40);  // the cells, the bet boxes, the labels and the buttons
+}
+
+INSTANTIATE_TEST_SUITE_P(, TextFitIn, ::testing::ValuesIn(lang::available()),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace
+}  // namespace torvane::win::testing
