@@ -82,7 +82,8 @@ case "${1:-}" in
         failed=0
         for language in $(languages); do
             file=$po/$language.po
-            if ! msgfmt --check --statistics -o /dev/null "$file" 2> "$work/stats"; then
+            if ! msgfmt --check --check-accelerators='&' --statistics -o /dev/null "$file" \
+                2> "$work/stats"; then
                 cat "$work/stats" >&2
                 failed=1
                 continue

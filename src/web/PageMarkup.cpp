@@ -90,10 +90,10 @@ std::string pageHtml(const std::string& style, const std::string& styleHash,
                      {"<a href=\"licence.html\">" +
                       text(N_("ended.licenceLink", "licences and source")) + "</a>"});
     return "<!DOCTYPE html>\n<html" + attribute("lang", lang::tag(lang::current())) +
-           ">\n<head>\n<meta charset=\"utf-8\">\n<script>" + languageScript() +
-           "</script>\n<meta http-equiv=\"Content-Security-Policy\"" +
-           attribute("content", securityPolicy(styleHash, scriptHash)) +
-           ">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           ">\n<head>\n<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\"" +
+           attribute("content", securityPolicy(styleHash, scriptHash)) + ">\n<script>" +
+           languageScript() +
+           "</script>\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
            "<meta name=\"description\"" +
            attribute("content",
                      lang::text(N_("page.description",
