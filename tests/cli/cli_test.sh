@@ -28,6 +28,7 @@ There is NO WARRANTY, to the extent permitted by law." "$("$torvane" --version)"
 check "--help names --screenshot" 1 "$(grep -c -- '--screenshot <file>' "$out/help")"
 check "--help names the program" 1 "$(grep -c '^Usage: torvane' "$out/help")"
 check "--help names --keyboard" 1 "$(grep -c -- '--keyboard ' "$out/help")"
+check "--help names --language" 1 "$(grep -c -- '--language <code>' "$out/help")"
 check "--help keeps the benchmark's option to itself" 0 "$(grep -c -- '--exit-when-shown' "$out/help")"
 
 "$torvane" --no-such-option >"$out/stdout" 2>"$out/stderr"; status=$?
@@ -60,6 +61,9 @@ play() {  # play ARGS...: the exit status; the milliseconds taken in $out/ms
 }
 DBUS_SESSION_BUS_ADDRESS=unix:path=$out/no-bus play --keyboard
 check "--keyboard is accepted and the game starts and quits" 0 $?
+QT_QPA_PLATFORM=offscreen timeout 30 "$torvane" --exit-when-shown --language xx 2>"$out/stderr"
+check "a language without a catalogue plays in English" 0 $?
+check "and says so on stderr" 1 "$(grep -c "no catalogue for the language 'xx'" "$out/stderr")"
 
 # A session bus that takes the connection and never answers: the screen
 # reader query must not hold up the window, nor the exit.
