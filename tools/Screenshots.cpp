@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 // Renders the three windows offscreen to PNG files for the README:
-//   torvane_screenshots DIR  ->  DIR/main-window.png, DIR/help-window.png, DIR/about-window.png,
-//                                DIR/keyboard-mode.png, DIR/keyboard-mode-dark.png
+//   torvane_screenshots DIR [LANGUAGE]  ->  DIR/main-window.png, DIR/help-window.png,
+//       DIR/about-window.png, DIR/keyboard-mode.png, DIR/keyboard-mode-dark.png
+// in the designed English, or in LANGUAGE ("de") to look at a translation.
 // The main window is shown after start-up, a bet and a few spins; then in
 // keyboard mode with the focus on the left bet box, in the desktop's light
 // colours and in a dark theme.
@@ -14,6 +15,7 @@
 #include <cstdio>
 
 #include "ui/Design.h"
+#include "ui/PlayerLanguage.h"
 #include "ui/QtDesktopServices.h"
 #include "ui/frmabout.h"
 #include "ui/frmdiduvor.h"
@@ -37,6 +39,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     torvane::ui::setUpResources();
+    torvane::ui::usePlayerLanguage(QString(argc > 2 ? argv[2] : "en"));
     const QDir out(argc > 1 ? argv[1] : ".");
 
     ScriptedClock services;
