@@ -62,7 +62,7 @@ const std::vector<std::string>& available() {
     return all;
 }
 
-const std::string& current() {
+std::string current() {
     return currentName();
 }
 

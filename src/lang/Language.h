@@ -46,7 +46,7 @@ inline constexpr const char* kLanguageOptionHelp =
 const std::vector<std::string>& available();
 
 // The language in use; "en" until one is chosen.
-const std::string& current();
+std::string current();
 
 // The first of `preferred` that has a catalogue, or "en" when none has.
 // Each may be written as a locale ("de_DE.UTF-8", "pt_BR") or a language

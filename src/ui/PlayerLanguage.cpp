@@ -15,7 +15,7 @@ namespace torvane::ui {
 std::string usePlayerLanguage(const QStringList& preferred) {
     std::vector<std::string> list;
     for (const QString& language : preferred) list.push_back(language.toStdString());
-    const std::string chosen = lang::choose(list);
+    std::string chosen = lang::choose(list);
     lang::use(chosen);
 
     // Qt's own catalogue for that language, from Debian's

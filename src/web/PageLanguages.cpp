@@ -71,7 +71,7 @@ std::string languageScript() {
     for (const bool whole : {true, false}) {
         for (const std::string& language : lang::available()) {
             std::string key = lower(lang::tag(language));
-            if (!whole) key = key.substr(0, key.find('-'));
+            if (!whole) key.resize(std::min(key.size(), key.find('-')));
             if (!keys.insert(key).second) continue;
             pages +=
                 (pages.empty() ? "" : ",") + ("\"" + key + "\":\"" + pageFile(language) + "\"");

@@ -18,12 +18,17 @@ TEST(Language, TheFirstLanguageWithACatalogueWins) {
         std::vector<std::string> preferred;
         const char* chosen;
     } cases[] = {
-        {{"de_DE.UTF-8"}, "de"}, {{"fr-CA", "de"}, "fr"},  // a region without a catalogue of its
-                                                           // own
-        {{"pt-BR"}, "pt_BR"},    {{"pt_PT"}, "pt_BR"},     // the language's only catalogue
-        {{"xx", "ES"}, "es"},                              // an unknown one is passed over
-        {{"af_ZA@euro"}, "af"},  {{"en-GB", "de"}, "en"},  // English counts as a catalogue
-        {{"C", "de"}, "en"},     {{"xx", ""}, "en"},      {{}, "en"},
+        {{"de_DE.UTF-8"}, "de"},
+        {{"fr-CA", "de"}, "fr"},  // a region without a catalogue of its
+                                  // own
+        {{"pt-BR"}, "pt_BR"},
+        {{"pt_PT"}, "pt_BR"},  // the language's only catalogue
+        {{"xx", "ES"}, "es"},  // an unknown one is passed over
+        {{"af_ZA@euro"}, "af"},
+        {{"en-GB", "de"}, "en"},  // English counts as a catalogue
+        {{"C", "de"}, "en"},
+        {{"xx", ""}, "en"},
+        {{}, "en"},
     };
     for (const auto& c : cases) {
         std::string list;

@@ -5,6 +5,7 @@
 // English, and every text fits its control in every language with a tenth
 // of its width to spare (wine's fonts are not Windows').
 #include <algorithm>
+#include <cstdlib>
 
 #include "GameFixture.h"
 #include "design/HelpWindow.h"
@@ -43,6 +44,29 @@ struct GameIn : Game {
         return shown;
     }
 };
+
+// A game started without --language, as a player starts it: the language
+// comes from the user's display languages, which wine takes from LANG.
+// Run with LANG=de_DE.UTF-8 and TORVANE_EXPECT_LANGUAGE=de by CTest
+// (PlayersGame.TakesTheUsersDisplayLanguage.German).
+struct PlayersGame : Game {
+    void SetUp() override {
+        useLanguageFor(parseWindowsCommand({}));
+        Game::SetUp();
+    }
+    void TearDown() override {
+        Game::TearDown();
+        lang::use("en");
+    }
+};
+
+TEST_F(PlayersGame, TakesTheUsersDisplayLanguage) {
+    const char* expected = std::getenv("TORVANE_EXPECT_LANGUAGE");
+    if (expected == nullptr) GTEST_SKIP() << "run with TORVANE_EXPECT_LANGUAGE and LANG";
+    EXPECT_EQ(lang::current(), expected);
+    EXPECT_EQ(text("Label4"), d::control("Label4").text);
+    EXPECT_STRNE(d::control("Label4").text, "WINNINGS");
+}
 
 struct GermanGame : GameIn {
     const wchar_t* language() const override { return L"de"; }
