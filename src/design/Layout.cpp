@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2025-2026 Torvane Tables
 #include "design/Layout.h"
 
+#include <string_view>
+
 namespace torvane::design {
 
 const char* designedFamily(Face face) {
@@ -48,11 +50,21 @@ std::string accessibleName(const Control& control) {
     return control.accessibleName != nullptr ? control.accessibleName : control.text;
 }
 
-char accessLetter(const char* caption) {
-    for (const char* c = caption; *c != '\0'; ++c) {
-        if (*c == '&' && c[1] != '\0') return c[1];
-    }
-    return 0;
+std::size_t accessMarkAt(const char* caption) {
+    const std::string_view text(caption);
+    const auto at = text.find('&');
+    return at + 1 < text.size() ? at : std::string_view::npos;
+}
+
+std::string accessLetter(const char* caption) {
+    const auto at = accessMarkAt(caption);
+    if (at == std::string_view::npos) return {};
+    // The whole UTF-8 character after the mark ("É" as well as "E").
+    const std::string_view rest = std::string_view(caption).substr(at + 1);
+    std::size_t length = 1;
+    while (length < rest.size() && (static_cast<unsigned char>(rest[length]) & 0xC0) == 0x80)
+        ++length;
+    return std::string(rest.substr(0, length));
 }
 
 std::string withoutAccessMark(const char* caption) {

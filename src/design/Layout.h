@@ -119,8 +119,11 @@ struct Menu {
     std::vector<MenuItem> items;
 };
 
-// The letter that `caption` marks with "&", or 0; and the caption without the mark.
-char accessLetter(const char* caption);
+// The letter that `caption` marks with "&" (a whole UTF-8 character), or "";
+// where the mark stands in `caption` (npos for none), which is also where
+// the letter stands in the caption without it; and the caption without it.
+std::string accessLetter(const char* caption);
+std::size_t accessMarkAt(const char* caption);
 std::string withoutAccessMark(const char* caption);
 
 // A window: where it stands on the screen, its client area's size, and its

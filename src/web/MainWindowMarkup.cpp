@@ -183,14 +183,17 @@ std::string menuBar() {
                         " class=\"separator\" role=\"separator\"></div>\n";
                 continue;
             }
-            // The access letter is underlined, as the desktop draws it.
-            std::string caption = escape(d::withoutAccessMark(item.caption));
-            const char letter = d::accessLetter(item.caption);
+            // The access letter is underlined where the caption marks it, as
+            // the desktop draws it.
+            const std::string plain = d::withoutAccessMark(item.caption);
+            const std::string letter = d::accessLetter(item.caption);
+            const std::size_t at = d::accessMarkAt(item.caption);
+            std::string caption = escape(plain);
             std::string keyAttribute;
-            if (letter != 0) {
-                const auto at = caption.find(letter);
-                caption.replace(at, 1, std::string("<u>") + letter + "</u>");
-                keyAttribute = attribute("data-key", std::string(1, letter));
+            if (!letter.empty()) {
+                caption = escape(plain.substr(0, at)) + "<u>" + escape(letter) + "</u>" +
+                          escape(plain.substr(at + letter.size()));
+                keyAttribute = attribute("data-key", letter);
             }
             html += "<div" + attribute("id", item.name) + attribute("class", "menu-item") +
                     attribute("role", "menuitem") + attribute("tabindex", "-1") +

@@ -4,6 +4,7 @@
 // picks, and that the rules' messages and readings come from it.
 #include <gtest/gtest.h>
 
+#include "design/Layout.h"
 #include "design/Readings.h"
 #include "game/Texts.h"
 #include "lang/Language.h"
@@ -37,6 +38,15 @@ TEST(Language, TheFirstLanguageWithACatalogueWins) {
     }
     EXPECT_FALSE(lang::use("xx"));
     EXPECT_EQ(lang::current(), "en");
+}
+
+TEST(Language, AnAccessLetterIsAWholeCharacterWhereTheCaptionMarksIt) {
+    EXPECT_EQ(design::accessLetter("\u00C0 &propos"), "p");
+    EXPECT_EQ(design::accessMarkAt("\u00C0 &propos"),
+              3u);  // after the two bytes of the capital A grave
+    EXPECT_EQ(design::accessLetter("&\u00DCber"), "\u00DC");
+    EXPECT_EQ(design::accessLetter("New Game"), "");
+    EXPECT_EQ(design::withoutAccessMark("A&yuda"), "Ayuda");
 }
 
 TEST(Language, PlaceholdersAreFilledOnceEach) {
