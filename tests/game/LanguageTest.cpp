@@ -42,8 +42,8 @@ TEST(Language, TheFirstLanguageWithACatalogueWins) {
 
 TEST(Language, AnAccessLetterIsAWholeCharacterWhereTheCaptionMarksIt) {
     EXPECT_EQ(design::accessLetter("\u00C0 &propos"), "p");
-    EXPECT_EQ(design::accessMarkAt("\u00C0 &propos"),
-              3u);  // after the two bytes of the capital A grave
+    // The mark stands after the capital A grave's two bytes and the blank.
+    EXPECT_EQ(design::accessMarkAt("\u00C0 &propos"), 3u);
     EXPECT_EQ(design::accessLetter("&\u00DCber"), "\u00DC");
     EXPECT_EQ(design::accessLetter("New Game"), "");
     EXPECT_EQ(design::withoutAccessMark("A&yuda"), "Ayuda");
