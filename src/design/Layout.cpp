@@ -79,11 +79,4 @@ double pixels(int twips) {
     return twips / kTwipsPerPixel;
 }
 
-std::string fillIn(const char* text, const std::string& value) {
-    std::string filled = text;
-    const auto at = filled.find("%1");
-    if (at != std::string::npos) filled.replace(at, 2, value);
-    return filled;
-}
-
 }  // namespace torvane::design

@@ -138,7 +138,5 @@ struct Window {
 
 // "12.5" and the like: twips to CSS or logical pixels, exactly.
 double pixels(int twips);
-// Fills "%1" in `text` with `value`.
-std::string fillIn(const char* text, const std::string& value);
 
 }  // namespace torvane::design

@@ -14,24 +14,31 @@ using lang::format;
 using lang::N_;
 using lang::NP_;
 
-// Each action's name on each box, as one whole text.
+// Each action's name, what it does, and its name on each box as one whole
+// text.
 struct ActionNames {
     const char* action;
     lang::Text name;
+    lang::Text description;
     lang::Text onBox[3];
 };
 const ActionNames kActions[] = {
     {kPlaceBetAction,
      N_("action", "Place bet"),
+     N_("placeBet.description", "Moves one bet increment from the bank onto this column"),
      {N_("lblleft.placeBet", "Place bet, left column"),
       N_("lblmiddle.placeBet", "Place bet, middle column"),
       N_("lblright.placeBet", "Place bet, right column")}},
     {kTakeBackBetAction,
      N_("action", "Take back bet"),
+     N_("takeBackBet.description", "Takes one bet increment off this column back into the bank"),
      {N_("lblleft.takeBackBet", "Take back bet, left column"),
       N_("lblmiddle.takeBackBet", "Take back bet, middle column"),
       N_("lblright.takeBackBet", "Take back bet, right column")}},
-    {kCloseAction, N_("action", "Close"), {}},
+    {kCloseAction,
+     N_("action", "Close"),
+     N_("close.description", "Closes the help, as a click on it does"),
+     {}},
 };
 
 const ActionNames* find(const char* action) {
@@ -46,6 +53,11 @@ const ActionNames* find(const char* action) {
 const char* actionName(const char* action) {
     const ActionNames* a = find(action);
     return a ? lang::text(a->name) : action;
+}
+
+const char* actionDescription(const char* action) {
+    const ActionNames* a = find(action);
+    return a ? lang::text(a->description) : "";
 }
 
 std::string stakeReading(Box box, const std::string& shown) {

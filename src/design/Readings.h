@@ -34,13 +34,9 @@ std::string spinAnnouncement(int number, const std::string& winnings);
 inline constexpr const char* kPlaceBetAction = "Place bet";
 inline constexpr const char* kTakeBackBetAction = "Take back bet";
 inline constexpr const char* kCloseAction = "Close";
-// What a screen reader shows for one of these actions, in the player's language.
+// What a screen reader shows for one of these actions and says it does, in
+// the player's language.
 const char* actionName(const char* action);
-inline constexpr lang::Text kPlaceBetDescription =
-    lang::N_("placeBet.description", "Moves one bet increment from the bank onto this column");
-inline constexpr lang::Text kTakeBackBetDescription = lang::N_(
-    "takeBackBet.description", "Takes one bet increment off this column back into the bank");
-inline constexpr lang::Text kCloseDescription =
-    lang::N_("close.description", "Closes the help, as a click on it does");
+const char* actionDescription(const char* action);
 
 }  // namespace torvane::design

@@ -10,12 +10,8 @@
 namespace torvane::lang {
 namespace {
 
+// The catalogue in use; none for the designed English.
 const Catalogue* inUse = nullptr;
-
-std::string& currentName() {
-    static std::string name = "en";
-    return name;
-}
 
 // "pt_BR.UTF-8@euro" and "pt-br" both become "pt_br"; the primary language
 // alone is what comes before the first "_".
@@ -63,7 +59,7 @@ const std::vector<std::string>& available() {
 }
 
 std::string current() {
-    return currentName();
+    return inUse ? inUse->language : "en";
 }
 
 std::string choose(const std::vector<std::string>& preferred) {
@@ -91,7 +87,6 @@ std::string tag(const std::string& language) {
 
 bool use(const std::string& language) {
     inUse = find(language);
-    currentName() = inUse ? language : "en";
     return inUse || language == "en";
 }
 

@@ -52,10 +52,7 @@ class BetBoxAccessible : public QAccessibleWidget {
         return QAccessibleWidget::localizedActionName(action);
     }
     QString localizedActionDescription(const QString& action) const override {
-        if (action == QLatin1String(kPlaceBetAction))
-            return lang::text(design::kPlaceBetDescription);
-        if (action == QLatin1String(kTakeBackBetAction))
-            return lang::text(design::kTakeBackBetDescription);
+        if (ownAction(action)) return design::actionDescription(action.toUtf8().constData());
         return QAccessibleWidget::localizedActionDescription(action);
     }
     // Any other name is refused without effect, unless it is one of the
@@ -133,7 +130,7 @@ class HelpPanelAccessible : public QAccessibleWidget {
         return QAccessibleWidget::localizedActionName(action);
     }
     QString localizedActionDescription(const QString& action) const override {
-        if (action == QLatin1String(kCloseAction)) return lang::text(design::kCloseDescription);
+        if (action == QLatin1String(kCloseAction)) return design::actionDescription(kCloseAction);
         return QAccessibleWidget::localizedActionDescription(action);
     }
     // Posted, like the bet boxes' actions; only while the help window is

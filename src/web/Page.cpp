@@ -12,18 +12,13 @@
 EM_JS(void, js_set_text, (const char* id, const char* text), {
     document.getElementById(UTF8ToString(id)).textContent = UTF8ToString(text);
 });
-// A copy of the element's text (property "textContent" or "value") on the
-// module's heap, which the caller frees.
+// A copy of the element's text (property "textContent" or "value"; for the
+// empty id, the document element's, such as its "lang") on the module's
+// heap, which the caller frees.
 EM_JS(char*, js_text, (const char* id, const char* property), {
-    const text = document.getElementById(UTF8ToString(id))[UTF8ToString(property)];
-    const size = lengthBytesUTF8(text) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(text, copy, size);
-    return copy;
-});
-// The page's language, as its <html lang> says it ("de", "pt-BR").
-EM_JS(char*, js_page_language, (), {
-    const text = document.documentElement.lang;
+    const name = UTF8ToString(id);
+    const element = name ? document.getElementById(name) : document.documentElement;
+    const text = element[UTF8ToString(property)];
     const size = lengthBytesUTF8(text) + 1;
     const copy = _malloc(size);
     stringToUTF8(text, copy, size);
@@ -115,10 +110,7 @@ std::string copyOf(const std::string& id, const char* property) {
 }  // namespace
 
 std::string language() {
-    char* text = js_page_language();
-    std::string copy(text);
-    std::free(text);
-    return copy;
+    return copyOf("", "lang");
 }
 
 std::string text(const std::string& id) {

@@ -11,6 +11,7 @@
 #include "lang/Language.h"
 #include "support/InLanguage.h"
 #include "ui/Controls.h"
+#include "ui/Design.h"
 #include "ui/frmabout.h"
 #include "ui/frmhelp.h"
 
@@ -88,10 +89,7 @@ std::string autoSizeOverlaps(const QWidget& window, const std::vector<design::Co
         if (!c.autoSize || !label || label->text().isEmpty()) continue;
         const QWidget* container = label->parentWidget();
         // lblspin is designed to stand a little above the client area.
-        const QRect designed(
-            qRound(design::pixels(c.rect.left)), qRound(design::pixels(c.rect.top)),
-            qRound(design::pixels(c.rect.width)), qRound(design::pixels(c.rect.height)));
-        if (!container->rect().united(designed).contains(label->geometry()))
+        if (!container->rect().united(twipsRect(c.rect)).contains(label->geometry()))
             found += std::string(c.name) + " leaves its container; ";
         for (const QWidget* other :
              container->findChildren<const QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -16,11 +16,12 @@
 namespace torvane::win::testing {
 namespace {
 
-// A game started with `--language <code>`.
+// A game whose language is chosen as the exe chooses it, from its command
+// line (`arguments`), before the window is built.
 struct GameIn : Game {
-    virtual const wchar_t* language() const = 0;
+    virtual std::vector<std::wstring> arguments() const = 0;
     void SetUp() override {
-        useLanguageFor(parseWindowsCommand({L"--language", language()}));
+        useLanguageFor(parseWindowsCommand(arguments()));
         Game::SetUp();
     }
     void TearDown() override {
@@ -49,15 +50,8 @@ struct GameIn : Game {
 // comes from the user's display languages, which wine takes from LANG.
 // Run with LANG=de_DE.UTF-8 and TORVANE_EXPECT_LANGUAGE=de by CTest
 // (PlayersGame.TakesTheUsersDisplayLanguage.German).
-struct PlayersGame : Game {
-    void SetUp() override {
-        useLanguageFor(parseWindowsCommand({}));
-        Game::SetUp();
-    }
-    void TearDown() override {
-        Game::TearDown();
-        lang::use("en");
-    }
+struct PlayersGame : GameIn {
+    std::vector<std::wstring> arguments() const override { return {}; }
 };
 
 TEST_F(PlayersGame, TakesTheUsersDisplayLanguage) {
@@ -69,10 +63,10 @@ TEST_F(PlayersGame, TakesTheUsersDisplayLanguage) {
 }
 
 struct GermanGame : GameIn {
-    const wchar_t* language() const override { return L"de"; }
+    std::vector<std::wstring> arguments() const override { return {L"--language", L"de"}; }
 };
 struct UnknownLanguageGame : GameIn {
-    const wchar_t* language() const override { return L"xx"; }
+    std::vector<std::wstring> arguments() const override { return {L"--language", L"xx"}; }
 };
 
 TEST_F(GermanGame, SpeaksGermanInTheWindowMenusMessagesAndHelp) {
@@ -101,15 +95,9 @@ TEST_F(UnknownLanguageGame, GivesTheDesignedEnglish) {
 // (wine's fonts being narrower or wider than Windows'), or, where the
 // designed English itself needs more in wine's fonts, no more room than the
 // English; and an auto-size label stays inside the window.
-class TextFitIn : public Game, public ::testing::WithParamInterface<std::string> {
-  public:
-    void SetUp() override {
-        lang::use(GetParam());
-        Game::SetUp();
-    }
-    void TearDown() override {
-        Game::TearDown();
-        lang::use("en");
+struct TextFitIn : GameIn, ::testing::WithParamInterface<std::string> {
+    std::vector<std::wstring> arguments() const override {
+        return {L"--language", wide(GetParam())};
     }
 };
 
